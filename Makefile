@@ -1,0 +1,30 @@
+# Everyday entry points. Each one first installs whatever Debian packages are missing.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test screenshots clean
+
+all: build
+
+deps:
+	@sh scripts/install-deps.sh
+
+configure: deps
+	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
+	    cmake -S . -B $(BUILD) $$(command -v ninja >/dev/null 2>&1 && echo "-G Ninja") -DCMAKE_BUILD_TYPE=RelWithDebInfo; \
+	fi
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@sh scripts/run.sh $(BUILD)/two-circles
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/lesson-screenshots docs
+
+clean:
+	rm -rf $(BUILD)

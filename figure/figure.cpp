@@ -1,0 +1,5 @@
+#include "window/lessonwindow.h"
+
+void LessonWindow::DrawDistanceFigure() {}
+void LessonWindow::DrawFigure() {}
+void LessonWindow::ShadeCommonRegion() {}

@@ -1,0 +1,177 @@
+#include "platform/surface.h"
+
+#include "platform/colour.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+
+namespace platform {
+
+Surface::Surface(QSize logicalSize, quint32 backColour)
+    : m_logicalSize(logicalSize), m_backColour(backColour), m_font(makeFont(FontSpec{}))
+{
+    setDevicePixelRatio(1.0);
+}
+
+Surface::~Surface()
+{
+    flush();
+}
+
+QPointF Surface::toPixels(double x, double y) const
+{
+    return QPointF(centimetresToPixels(x), centimetresToPixels(y));
+}
+
+// Runs one drawing step on the screen image and on the record. The painters stay open between
+// steps, so a stipple of thousands of dots costs no more than the dots themselves; paint() and
+// image() close them first.
+template <typename Draw> void Surface::draw(Draw &&drawStep)
+{
+    if (!m_imagePainter) {
+        m_imagePainter = std::make_unique<QPainter>(&m_image);
+        m_batch = QPicture();
+        m_batchPainter = std::make_unique<QPainter>(&m_batch);
+    }
+    drawStep(*m_imagePainter);
+    drawStep(*m_batchPainter);
+    ++m_operations;
+}
+
+void Surface::flush()
+{
+    if (!m_imagePainter)
+        return;
+    m_imagePainter->end();
+    m_batchPainter->end();
+    m_imagePainter.reset();
+    m_batchPainter.reset();
+    m_record.append(m_batch);
+    m_batch = QPicture();
+}
+
+void Surface::clear()
+{
+    flush();
+    m_record.clear();
+    m_image.fill(Qt::transparent);
+    m_currentX = 0;
+    m_currentY = 0;
+    m_operations = 0;
+}
+
+void Surface::setDrawWidth(int pixels)
+{
+    m_drawWidth = pixels < 1 ? 1 : pixels;
+}
+
+void Surface::setFontSize(double points)
+{
+    if (points > 0)
+        m_font.setPointSizeF(points);
+}
+
+void Surface::drawCircle(double x, double y, double radius, quint32 colour)
+{
+    const QPointF centre = toPixels(x, y);
+    const double r = centimetresToPixels(radius);
+    const int width = m_drawWidth;
+    draw([&](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(colourFromBgr(colour), width));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(centre, r, r);
+    });
+}
+
+void Surface::drawLine(double x1, double y1, double x2, double y2, quint32 colour)
+{
+    const QPointF from = toPixels(x1, y1);
+    const QPointF to = toPixels(x2, y2);
+    const int width = m_drawWidth;
+    draw([&](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(colourFromBgr(colour), width, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, to);
+    });
+}
+
+void Surface::setPoint(double x, double y, quint32 colour)
+{
+    const QPointF at = toPixels(x, y);
+    const double width = m_drawWidth;
+    draw([&](QPainter &p) {
+        // A round dot of the pen's width, centred on the point.
+        p.setRenderHint(QPainter::Antialiasing, width > 1);
+        if (width <= 1) {
+            p.setPen(QPen(colourFromBgr(colour), 1));
+            p.drawPoint(at);
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(colourFromBgr(colour));
+            p.drawEllipse(at, width / 2.0, width / 2.0);
+        }
+    });
+}
+
+void Surface::print(const QString &text)
+{
+    const QFont font = m_font;
+    const QFontMetricsF metrics(font);
+    const QPointF topLeft = toPixels(m_currentX, m_currentY);
+    const QColor colour = colourFromBgr(m_foreColour);
+    draw([&](QPainter &p) {
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    });
+    m_currentX = 0;
+    m_currentY += metrics.height() / centimetresToPixels(1.0);
+}
+
+QString Surface::numberText(qint16 value)
+{
+    return value < 0 ? QString::number(value) + QLatin1Char(' ')
+                     : QLatin1Char(' ') + QString::number(value) + QLatin1Char(' ');
+}
+
+void Surface::printNumber(qint16 value)
+{
+    print(numberText(value));
+}
+
+void Surface::paint(QPainter &painter, bool toScreen)
+{
+    flush();
+    if (toScreen) {
+        painter.drawImage(QPointF(0, 0), m_image);
+        return;
+    }
+    for (const QPicture &picture : std::as_const(m_record))
+        painter.drawPicture(QPointF(0, 0), picture);
+}
+
+const QImage &Surface::image()
+{
+    flush();
+    return m_image;
+}
+
+void Surface::setDevicePixelRatio(qreal ratio)
+{
+    flush();
+    m_ratio = ratio > 0 ? ratio : 1.0;
+    m_image = QImage(m_logicalSize * m_ratio, QImage::Format_ARGB32_Premultiplied);
+    m_image.setDevicePixelRatio(m_ratio);
+    m_image.fill(Qt::transparent);
+    // Draw what was recorded again at the new density, so nothing drawn is lost or blurred.
+    QPainter painter(&m_image);
+    for (const QPicture &picture : std::as_const(m_record))
+        painter.drawPicture(QPointF(0, 0), picture);
+}
+
+} // namespace platform

@@ -1,0 +1,3 @@
+#include "window/lessonwindow.h"
+
+void LessonWindow::lblPrint_Click() {}

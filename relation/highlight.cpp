@@ -1,0 +1,3 @@
+#include "window/lessonwindow.h"
+
+void LessonWindow::HighlightRelation() {}

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing the lesson need,
+# but only those that are missing, so a second run costs nothing.
+set -eu
+
+packages="cmake g++ make ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core \
+xvfb xauth poppler-utils"
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=""
+elif command -v sudo >/dev/null 2>&1; then
+    sudo="sudo"
+else
+    echo "These Debian packages are missing:$missing" >&2
+    echo "Install them as root (apt-get install$missing) and run make again." >&2
+    exit 1
+fi
+
+echo "Installing:$missing"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
