@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test screenshots clean
+.PHONY: all deps configure build run test screenshots package clean
 
 all: build
 
@@ -25,6 +25,9 @@ test: build
 
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/lesson-screenshots docs
+
+package: build
+	@cmake --build $(BUILD) --target package-deb
 
 clean:
 	rm -rf $(BUILD)

@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake g++ make ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core \
-xvfb xauth poppler-utils"
+xvfb xauth poppler-utils dpkg-dev desktop-file-utils appstream"
 
 missing=""
 for p in $packages; do
