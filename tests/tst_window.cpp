@@ -8,6 +8,8 @@
 #include "window/richtextrules.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -453,6 +455,55 @@ private slots:
             QTRY_COMPARE(picks.count(), round + 1);
             QCOMPARE(w.cboR1->Text(), QStringLiteral("2"));
         }
+    }
+
+    void screenReadersCanNameTheControls_data()
+    {
+        QTest::addColumn<QString>("controlName");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("descriptionPart");
+        QTest::newRow("next") << "lblNext" << "Next" << "practice page";
+        QTest::newRow("back") << "lblBack" << "Back" << "introduction page";
+        QTest::newRow("home") << "lblHome" << "Home" << "end the lesson";
+        QTest::newRow("print") << "lblPrint" << "Print" << "print";
+        QTest::newRow("first radius") << "cboR1" << "Radius r1" << "centre P";
+        QTest::newRow("second radius") << "cboR2" << "Radius r2" << "centre Q";
+        QTest::newRow("distance") << "cboPQ" << "Distance PQ" << "between the centres";
+        QTest::newRow("third rule") << "rtBox3" << "Rule 3" << "";
+    }
+
+    void screenReadersCanNameTheControls()
+    {
+        QFETCH(QString, controlName);
+        QFETCH(QString, name);
+        QFETCH(QString, descriptionPart);
+        LessonWindow w;
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(control(w, controlName));
+        QVERIFY(accessible);
+        // On Linux, Qt gives an editable list's shown text as its accessible name (a screen
+        // reader names it from its description and labels); the set name is kept on the widget.
+        if (controlName.startsWith(QLatin1String("cbo")))
+            QCOMPARE(control(w, controlName)->accessibleName(), name);
+        else
+            QCOMPARE(accessible->text(QAccessible::Name), name);
+        QVERIFY(accessible->text(QAccessible::Description).contains(descriptionPart));
+    }
+
+    void listsAreReachedByTabInDesignOrder()
+    {
+        // Following the focus chain from the first list meets the lists in the designed order,
+        // then the button.
+        LessonWindow w;
+        QList<QWidget *> order;
+        QWidget *at = w.cboR1;
+        for (int step = 0; step < 200 && order.size() < 4; ++step, at = at->nextInFocusChain()) {
+            if (at == w.cboR1 || at == w.cboR2 || at == w.cboPQ || at == w.cmdHome)
+                if (!order.contains(at))
+                    order << at;
+        }
+        const QList<QWidget *> expected{w.cboR1, w.cboR2, w.cboPQ, w.cmdHome};
+        QCOMPARE(order, expected);
     }
 
     void escapingErrorIsReportedNotCrashed()

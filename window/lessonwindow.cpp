@@ -3,6 +3,7 @@
 #include "platform/colour.h"
 #include "platform/commondialog.h"
 #include "platform/runtimeerror.h"
+#include "window/accessibility.h"
 
 // The window as designed: every control with its design-time properties, in the design's own
 // units (twips, points, 0x00BBGGRR colours). Code changes only what its handlers name.
@@ -23,6 +24,7 @@ LessonWindow::LessonWindow()
                     15270, 11040, kPaleGreen);
     createControls();
     connectEvents();
+    describeForScreenReaders(*this);
 }
 
 LessonWindow::~LessonWindow()
