@@ -25,6 +25,7 @@ test: build
 
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/lesson-screenshots docs
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/lesson-screenshots docs/scale-2
 
 package: build
 	@cmake --build $(BUILD) --target package-deb

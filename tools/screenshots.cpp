@@ -1,5 +1,6 @@
-// Renders the lesson window offscreen into PNG files, for the README and for looking at what
-// the pupil sees. Usage: lesson-screenshots [output-folder]
+// Renders the lesson window offscreen into PNG files, for the README and for looking at what a
+// pupil sees. The window is driven through its own handlers, as a pupil's clicks would.
+// Usage: lesson-screenshots [output-folder]   (QT_SCALE_FACTOR=2 renders a high-density set)
 
 #include "window/lessonwindow.h"
 
@@ -21,6 +22,14 @@ void save(LessonWindow &window, const QString &folder, const QString &name)
         std::printf("%s\n", qPrintable(path));
 }
 
+// A pupil's pick of the item with that text.
+void pick(platform::ComboBox *list, const QString &item, void (LessonWindow::*handler)(),
+          LessonWindow &window)
+{
+    list->setCurrentIndex(list->findText(item));
+    (window.*handler)();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -30,9 +39,25 @@ int main(int argc, char *argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
-    LessonWindow window;
-    window.Form_Load();
-    window.show();
-    save(window, folder, QStringLiteral("introduction.png"));
+    LessonWindow w;
+    w.Form_Load();
+    w.show();
+    save(w, folder, QStringLiteral("introduction.png"));
+
+    w.lblNext_Click();
+    save(w, folder, QStringLiteral("guided-start.png"));
+
+    pick(w.cboR1, QStringLiteral("3"), &LessonWindow::cboR1_Click, w);
+    pick(w.cboR2, QStringLiteral("2"), &LessonWindow::cboR2_Click, w);
+    save(w, folder, QStringLiteral("choose-distance.png"));
+    pick(w.cboPQ, QStringLiteral("4"), &LessonWindow::cboPQ_Click, w);
+    save(w, folder, QStringLiteral("figure-r3-r2-pq4.png"));
+
+    w.lblPrint_MouseMove();
+    w.lblCombo_MouseMove();
+    save(w, folder, QStringLiteral("hover-print.png"));
+
+    w.lblBack_Click();
+    save(w, folder, QStringLiteral("after-back.png"));
     return 0;
 }
