@@ -1,5 +1,126 @@
+// The figure on the window's surface: the circle with centre P and radius r1, the circle with
+// centre Q and radius r2, the segment PQ with its length, the centres with their letters, and a
+// green stipple over the region inside both circles. One centimetre of the surface is one unit.
+
 #include "window/lessonwindow.h"
 
-void LessonWindow::DrawDistanceFigure() {}
-void LessonWindow::DrawFigure() {}
-void LessonWindow::ShadeCommonRegion() {}
+#include "figure/commonregion.h"
+#include "platform/integer16.h"
+#include "platform/surface.h"
+
+#include <QString>
+
+namespace {
+
+// Colours as 0x00BBGGRR.
+constexpr quint32 kRed = 0x000000FF;
+constexpr quint32 kBlue = 0x00FF0000;
+constexpr quint32 kGreen = 0x0000C000;
+constexpr quint32 kDarkGreen = 0x00008000;
+
+// The letters stand 1 mm below their centre; the length of PQ 2 mm left of and 3.5 mm above the
+// middle of the segment. Each position is worked out in double precision and kept as a single.
+double below(qint16 y)
+{
+    return float(y + 0.1);
+}
+
+void placeLength(platform::Surface &surface, qint16 xMid, qint16 yCentres)
+{
+    surface.setCurrentX(float(xMid - 0.2));
+    surface.setCurrentY(float(yCentres - 0.35));
+}
+
+} // namespace
+
+void LessonWindow::DrawDistanceFigure()
+{
+    platform::Surface &s = surface();
+    xMid = 13;
+    yCentres = 13;
+    // For an odd distance the centres fall on half centimetres.
+    xP = float(13 - PQ / 2.0);
+    xQ = float(PQ / 2.0 + 13);
+    r1PlusR2 = platform::add16(r1, r2);
+    absR1MinusR2 = platform::abs16(platform::subtract16(r1, r2));
+
+    s.setDrawWidth(2);
+    s.drawCircle(xP, yCentres, r1, kRed);
+    s.drawCircle(xQ, yCentres, r2, kRed);
+    s.drawLine(xP, yCentres, xQ, yCentres, kBlue);
+
+    s.setForeColor(kBlue);
+    s.setFontSize(8);
+    s.setFontBold(true);
+    placeLength(s, xMid, yCentres);
+    s.printNumber(PQ);
+
+    s.setFontSize(10);
+    s.setFontBold(true);
+    s.setForeColor(kRed);
+    s.setCurrentX(xP);
+    s.setCurrentY(below(yCentres));
+    s.print(QStringLiteral("P"));
+    s.setDrawWidth(3);
+    s.setPoint(xP, yCentres, kGreen);
+    s.setCurrentX(xQ);
+    s.setCurrentY(below(yCentres));
+    s.print(QStringLiteral("Q"));
+    s.setDrawWidth(3);
+    s.setPoint(xQ, yCentres, kDarkGreen);
+}
+
+void LessonWindow::DrawFigure()
+{
+    // Until a distance is chosen there are no centres to draw around.
+    if (cboPQ->Text() == QLatin1String("PQ"))
+        return;
+
+    platform::Surface &s = surface();
+    s.clear();
+    frameHelp->setVisible(true);
+    lblRelative->setVisible(true);
+
+    // Centres and letters first: the circles and the segment are drawn over them.
+    s.setFontSize(10);
+    s.setFontBold(true);
+    s.setForeColor(kRed);
+    s.setCurrentX(xP);
+    s.setCurrentY(below(yCentres));
+    s.print(QStringLiteral("P"));
+    s.setDrawWidth(3);
+    s.setPoint(xP, yCentres, kGreen);
+    s.setCurrentX(xQ);
+    s.setCurrentY(below(yCentres));
+    s.print(QStringLiteral("Q"));
+    s.setPoint(xQ, yCentres, kGreen);
+
+    s.setDrawWidth(2);
+    s.drawCircle(xP, yCentres, r1, kRed);
+    s.drawCircle(xQ, yCentres, r2, kRed);
+    s.drawLine(xP, yCentres, xQ, yCentres, kBlue);
+
+    s.setForeColor(kBlue);
+    s.setFontSize(8);
+    s.setFontBold(true);
+    placeLength(s, xMid, yCentres);
+    s.printNumber(PQ);
+
+    ShadeCommonRegion();
+}
+
+void LessonWindow::ShadeCommonRegion()
+{
+    platform::Surface &s = surface();
+    s.setDrawWidth(1);
+
+    ScanValues values{xScan, yScan, dP, dQ};
+    scanCommonRegion({xP, xQ, yCentres, r1, r2}, values, [&s](float x, float y) {
+        s.setDrawWidth(3);
+        s.setPoint(x, y, kGreen);
+    });
+    xScan = values.xScan;
+    yScan = values.yScan;
+    dP = values.dP;
+    dQ = values.dQ;
+}
