@@ -7,6 +7,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QTransform>
+
+#include <cmath>
 
 namespace platform {
 
@@ -99,6 +102,28 @@ void Surface::drawLine(double x1, double y1, double x2, double y2, quint32 colou
     });
 }
 
+namespace {
+
+// A dot a few pixels wide, centred where the point falls, is blurred differently at every place
+// it lands; a stipple of them looks ragged. Its centre is moved to the nearest place on the
+// device's pixel grid (a pixel's centre when the dot is an odd number of device pixels across,
+// a pixel's corner when even), so that every dot gets the same crisp round shape. The move is
+// less than a device pixel.
+QPointF onPixelGrid(const QPainter &painter, QPointF at, double width)
+{
+    const QTransform toDevice = painter.deviceTransform();
+    if (!toDevice.isInvertible() || toDevice.isRotating())
+        return at;
+    const QPointF device = toDevice.map(at);
+    const bool odd = qRound(width * toDevice.m11()) % 2 != 0;
+    const QPointF snapped =
+        odd ? QPointF(std::floor(device.x()) + 0.5, std::floor(device.y()) + 0.5)
+            : QPointF(std::round(device.x()), std::round(device.y()));
+    return toDevice.inverted().map(snapped);
+}
+
+} // namespace
+
 void Surface::setPoint(double x, double y, quint32 colour)
 {
     const QPointF at = toPixels(x, y);
@@ -112,7 +137,7 @@ void Surface::setPoint(double x, double y, quint32 colour)
         } else {
             p.setPen(Qt::NoPen);
             p.setBrush(colourFromBgr(colour));
-            p.drawEllipse(at, width / 2.0, width / 2.0);
+            p.drawEllipse(onPixelGrid(p, at, width), width / 2.0, width / 2.0);
         }
     });
 }
