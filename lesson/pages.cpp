@@ -1,5 +1,6 @@
 #include "window/lessonwindow.h"
 
+#include "app/contactline.h"
 #include "window/richtextrules.h"
 
 // The lesson's two pages. There is no page variable: a page is the state the controls are left
@@ -18,9 +19,6 @@ QString heading()
     // "R²": the squared sign is the superscript two of Windows-1252, code 178.
     return QStringLiteral("Relative position of two circles in R") + QChar(0x00B2);
 }
-
-const QString kContactLine =
-    QStringLiteral("Author:  lessons@example.org    Mobile:  07700 900461");
 
 // The three nested frames follow the middle one: the inner a little smaller, the outer a
 // little larger, each derived from the height the middle one actually took.
@@ -57,9 +55,9 @@ void LessonWindow::lblNext_Click()
         cboPQ->setEnabled(false);
         rtfSelect->show();
         setFrameHeights(*Shape1, *Shape2, *Shape3, 7.595);
-        writePrompt(*rtfSelect,
-                    QStringLiteral(
-                        "Now  select  length  of  radius  r1  and  r2  for  the  circles."));
+        writePrompt(
+            *rtfSelect,
+            QStringLiteral("Now  select  length  of  radius  r1  and  r2  for  the  circles."));
     } else {
         // Resume: the distance handler draws and classifies the earlier choice again; what
         // Next sets afterwards wins where both touch the same control.
@@ -142,7 +140,7 @@ void LessonWindow::lblBack_Click()
     lblPQ->setTop(16);
     lblPQ->setCaption(QStringLiteral("Let us test it for practice..    Click 'Next'."));
     rtfSelect->show();
-    rtfSelect->setText(kContactLine);
+    rtfSelect->setText(contactLine());
     ColourWholeText(*rtfSelect, kBlue);
     setFrameHeights(*Shape1, *Shape2, *Shape3, 17.595);
     // Last, so that the rules lose any highlight.
