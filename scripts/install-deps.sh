@@ -5,6 +5,8 @@ set -eu
 
 packages="cmake g++ make ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core \
 xvfb xauth poppler-utils dpkg-dev desktop-file-utils appstream"
+# Targets that need more (make bench, fuzz, sanitize) name their extra packages as arguments.
+packages="$packages $*"
 
 missing=""
 for p in $packages; do
