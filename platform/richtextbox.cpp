@@ -35,6 +35,9 @@ RichTextBox::RichTextBox(QWidget *parent, const RichTextDesign &design)
     setUndoRedoEnabled(false);
     setFont(makeFont(design.font));
     document()->setDocumentMargin(1);
+    // Every box is one line high: a line runs on to the box's edge instead of wrapping into a
+    // second line that the box would hide. Alignment still works within the box's width.
+    setWordWrapMode(QTextOption::NoWrap);
     setAttribute(Qt::WA_NoMousePropagation);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);

@@ -229,6 +229,19 @@ private slots:
         QCOMPARE(count, lowered);
     }
 
+    // The boxes are one line high; a rule that wrapped would lose its end in a hidden second line.
+    void everyBoxKeepsItsTextOnOneLine()
+    {
+        LessonWindow w;
+        w.Form_Load();
+        w.show();
+        for (RichTextBox *box : w.form->findChildren<RichTextBox *>()) {
+            box->grab(); // lays the text out at the box's width
+            QVERIFY2(box->document()->firstBlock().layout()->lineCount() == 1,
+                     qPrintable(box->objectName()));
+        }
+    }
+
     void loweredDigitsShowBelowTheLine_data()
     {
         QTest::addColumn<QString>("control");
