@@ -77,7 +77,7 @@ private slots:
         row("rtfSuppose2", 2280, 2400, 11595, 375, true);
         row("rtfSuppose1", 2280, 1920, 8730, 375, true);
         row("rtfHighlight", 1680, 7920, 11640, 495, true);
-        row("rtBox4", 2580, 5865, 11640, 405, true);
+        row("rtBox4", 2580, 5865, 11820, 405, true);
         row("rtBox5", 2580, 6600, 10800, 405, true);
         row("rtBox2", 2580, 4440, 7800, 405, true);
         row("rtBox1", 2580, 3720, 7680, 405, true);
@@ -116,6 +116,27 @@ private slots:
         QCOMPARE(widget->geometry(), pixelRect(TwipsRect{left, top, width, height}));
         QCOMPARE(!widget->isHidden(), visible);
         QCOMPARE(widget->isEnabled(), enabled);
+    }
+
+    void everyTextFitsItsBoxAfterLoad()
+    {
+        // Nothing a pupil must read may be cut off at a box's right edge.
+        LessonWindow w;
+        w.Form_Load();
+        w.show();
+        for (RichTextBox *box : {w.rtBox1, w.rtBox2, w.rtBox3, w.rtBox4, w.rtBox5, w.rtfSuppose1,
+                                 w.rtfSuppose2, w.rtfHighlight, w.rtfSelect}) {
+            // The text's width from the box's left edge; the last pixel of an advance is the
+            // final glyph's side bearing, which holds no ink.
+            box->document()->setTextWidth(-1);
+            const qreal needed =
+                box->document()->idealWidth() - box->document()->documentMargin() - 1;
+            QVERIFY2(needed <= box->viewport()->width() + 0.5,
+                     qPrintable(QStringLiteral("%1 needs %2 px, has %3")
+                                    .arg(box->objectName())
+                                    .arg(needed)
+                                    .arg(box->viewport()->width())));
+        }
     }
 
     void onlyTimer1RunsAtStart()

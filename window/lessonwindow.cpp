@@ -118,7 +118,9 @@ void LessonWindow::createControls()
                                     .font = ruleFont, .back = kPaleGreen, .tabStop = false});
     rtBox5 = new RichTextBox(form, {.name = "rtBox5", .rect = {2580, 6600, 10800, 405},
                                     .font = ruleFont, .back = kPaleGreen, .tabStop = false});
-    rtBox4 = new RichTextBox(form, {.name = "rtBox4", .rect = {2580, 5865, 11640, 405},
+    // Rule (4) is the longest; at 11640 twips its last letters ("other.") would be cut off, so
+    // its box is 180 twips wider than first drawn. It still ends inside the frames.
+    rtBox4 = new RichTextBox(form, {.name = "rtBox4", .rect = {2580, 5865, 11820, 405},
                                     .font = ruleFont, .back = kPaleGreen, .tabStop = false});
     rtfHighlight = new RichTextBox(form, {.name = "rtfHighlight", .rect = {1680, 7920, 11640, 495},
                                           .font = {"Times New Roman", 15.75, true, true},
