@@ -1,5 +1,7 @@
 #include "window/lessonwindow.h"
 
+#include "window/placeholders.h"
+
 // The two blinking cues. Timer1 and Timer2 make "Next" flicker between red and plain and blue and
 // bold; Timer5 and Timer6 colour the list that waits for the pupil's choice magenta and cyan.
 //
@@ -28,11 +30,11 @@ void handOver(platform::Timer *from, platform::Timer *to)
 // one list at a time in the order r1, r2, PQ.
 void colourWaitingList(LessonWindow &w, quint32 colour)
 {
-    if (w.cboR1->Text() == QLatin1String(" r1"))
+    if (w.cboR1->Text() == kR1Placeholder)
         w.cboR1->setBackColor(colour);
-    if (w.cboR2->Text() == QLatin1String("r2") && w.cboR1->Text() != QLatin1String(" r1"))
+    if (w.cboR2->Text() == kR2Placeholder && w.cboR1->Text() != kR1Placeholder)
         w.cboR2->setBackColor(colour);
-    if (w.cboPQ->Text() == QLatin1String("PQ") && w.cboR2->Text() != QLatin1String("r2"))
+    if (w.cboPQ->Text() == kPQPlaceholder && w.cboR2->Text() != kR2Placeholder)
         w.cboPQ->setBackColor(colour);
 }
 

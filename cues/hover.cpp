@@ -1,5 +1,7 @@
 #include "window/lessonwindow.h"
 
+#include "window/placeholders.h"
+
 // Hover feedback: a label button turns red under the mouse and blue again once the mouse crosses
 // the bare window. Hovering "Next" pauses its blinking; the bare window and the message box at
 // the top resume it. The help arrow appears when the mouse comes near the lists after all three
@@ -54,9 +56,9 @@ void LessonWindow::rtfSelect_MouseMove()
 
 void LessonWindow::lblCombo_MouseMove()
 {
-    const bool allChosen = cboPQ->Text() != QLatin1String("PQ") &&
-                           cboR2->Text() != QLatin1String("r2") &&
-                           cboR1->Text() != QLatin1String(" r1");
+    const bool allChosen = cboPQ->Text() != kPQPlaceholder &&
+                           cboR2->Text() != kR2Placeholder &&
+                           cboR1->Text() != kR1Placeholder;
     if (allChosen && !lblNext->Visible())
         frameHelp->setVisible(true);
 }

@@ -7,6 +7,7 @@
 #include "figure/commonregion.h"
 #include "platform/integer16.h"
 #include "platform/surface.h"
+#include "window/placeholders.h"
 
 #include <QString>
 
@@ -73,7 +74,7 @@ void LessonWindow::DrawDistanceFigure()
 void LessonWindow::DrawFigure()
 {
     // Until a distance is chosen there are no centres to draw around.
-    if (cboPQ->Text() == QLatin1String("PQ"))
+    if (cboPQ->Text() == kPQPlaceholder)
         return;
 
     platform::Surface &s = surface();

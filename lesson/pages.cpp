@@ -1,6 +1,8 @@
 #include "window/lessonwindow.h"
 
 #include "app/contactline.h"
+#include "window/frames.h"
+#include "window/placeholders.h"
 #include "window/richtextrules.h"
 
 // The lesson's two pages. There is no page variable: a page is the state the controls are left
@@ -12,22 +14,10 @@ namespace {
 
 constexpr quint32 kBlue = 0x00FF0000;
 
-const QString kPQPlaceholder = QStringLiteral("PQ");
-
 QString heading()
 {
     // "R²": the squared sign is the superscript two of Windows-1252, code 178.
     return QStringLiteral("Relative position of two circles in R") + QChar(0x00B2);
-}
-
-// The three nested frames follow the middle one: the inner a little smaller, the outer a
-// little larger, each derived from the height the middle one actually took.
-void setFrameHeights(platform::Shape &shape1, platform::Shape &shape2, platform::Shape &shape3,
-                     double height)
-{
-    shape1.setHeight(height);
-    shape2.setHeight(shape1.Height() - 0.25);
-    shape3.setHeight(shape1.Height() + 0.4);
 }
 
 // A centred blue line in the message box with the digits of r1 and r2 lowered.
@@ -54,7 +44,7 @@ void LessonWindow::lblNext_Click()
         cboR2->setEnabled(false);
         cboPQ->setEnabled(false);
         rtfSelect->show();
-        setFrameHeights(*Shape1, *Shape2, *Shape3, 7.595);
+        setFrameHeights(*Shape1, *Shape2, *Shape3, kShortFrameHeight);
         writePrompt(
             *rtfSelect,
             QStringLiteral("Now  select  length  of  radius  r1  and  r2  for  the  circles."));
@@ -73,7 +63,7 @@ void LessonWindow::lblNext_Click()
         lblRelative->setCaption(heading());
         rtfSelect->show();
         writePrompt(*rtfSelect, QStringLiteral("You can rearrange r1 , r2 and PQ"));
-        setFrameHeights(*Shape1, *Shape2, *Shape3, 17.595);
+        setFrameHeights(*Shape1, *Shape2, *Shape3, kFullFrameHeight);
     }
 
     rtfSuppose1->hide();
@@ -142,7 +132,7 @@ void LessonWindow::lblBack_Click()
     rtfSelect->show();
     rtfSelect->setText(contactLine());
     ColourWholeText(*rtfSelect, kBlue);
-    setFrameHeights(*Shape1, *Shape2, *Shape3, 17.595);
+    setFrameHeights(*Shape1, *Shape2, *Shape3, kFullFrameHeight);
     // Last, so that the rules lose any highlight.
     WriteConditionTexts();
 }

@@ -1,6 +1,8 @@
 #include "window/lessonwindow.h"
 
 #include "relation/listvalue.h"
+#include "window/frames.h"
+#include "window/placeholders.h"
 #include "window/richtextrules.h"
 
 // The pupil's three choices. At first the lists open one after the other (r1, then r2, then
@@ -12,21 +14,9 @@ namespace {
 
 constexpr quint32 kBlue = 0x00FF0000;
 
-const QString kR1Placeholder = QStringLiteral(" r1");
-const QString kR2Placeholder = QStringLiteral("r2");
-const QString kPQPlaceholder = QStringLiteral("PQ");
 
 const QString kDistancePrompt =
     QStringLiteral(" Select the distance PQ between  their centers P and Q");
-
-// The frames round the lesson area get their full height back once the figure is on the page;
-// Next shortened them while only the radii were asked for.
-void restoreFrames(platform::Shape &shape1, platform::Shape &shape2, platform::Shape &shape3)
-{
-    shape1.setHeight(17.595);
-    shape2.setHeight(shape1.Height() - 0.25);
-    shape3.setHeight(shape1.Height() + 0.4);
-}
 
 } // namespace
 
@@ -46,7 +36,7 @@ void LessonWindow::cboR1_Click()
     }
     if (distanceChosen && r2Chosen) {
         HighlightRelation();
-        restoreFrames(*Shape1, *Shape2, *Shape3);
+        setFrameHeights(*Shape1, *Shape2, *Shape3, kFullFrameHeight);
     }
 
     lblR1->show();
@@ -71,7 +61,7 @@ void LessonWindow::cboR2_Click()
     }
     if (distanceChosen && r1Chosen) {
         HighlightRelation();
-        restoreFrames(*Shape1, *Shape2, *Shape3);
+        setFrameHeights(*Shape1, *Shape2, *Shape3, kFullFrameHeight);
     }
 
     lblR2->show();
@@ -103,5 +93,5 @@ void LessonWindow::cboPQ_Click()
     Timer5->setEnabled(false);
     Timer6->setEnabled(false);
     ShadeCommonRegion();
-    restoreFrames(*Shape1, *Shape2, *Shape3);
+    setFrameHeights(*Shape1, *Shape2, *Shape3, kFullFrameHeight);
 }

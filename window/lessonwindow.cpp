@@ -4,6 +4,7 @@
 #include "platform/commondialog.h"
 #include "platform/runtimeerror.h"
 #include "window/accessibility.h"
+#include "window/placeholders.h"
 
 // The window as designed: every control with its design-time properties, in the design's own
 // units (twips, points, 0x00BBGGRR colours). Code changes only what its handlers name.
@@ -134,13 +135,13 @@ void LessonWindow::createControls()
 
     const FontSpec listFont{"MS Sans Serif", 12, true};
     cboR1 = new ComboBox(form, {.name = "cboR1", .rect = {11730, 1080, 690, 420},
-                                .text = QStringLiteral(" r1"), .font = listFont,
+                                .text = kR1Placeholder, .font = listFont,
                                 .visible = false, .enabled = true, .pointer = Pointer::Arrow});
     cboR2 = new ComboBox(form, {.name = "cboR2", .rect = {12510, 1080, 615, 420},
-                                .text = QStringLiteral("r2"), .font = listFont,
+                                .text = kR2Placeholder, .font = listFont,
                                 .visible = false, .enabled = false, .pointer = Pointer::Arrow});
     cboPQ = new ComboBox(form, {.name = "cboPQ", .rect = {13230, 1080, 735, 420},
-                                .text = QStringLiteral("PQ"), .font = listFont,
+                                .text = kPQPlaceholder, .font = listFont,
                                 .visible = false, .enabled = false, .pointer = Pointer::Arrow});
 
     Timer1 = new Timer(form, {.name = "Timer1", .interval = 400, .enabled = true});
