@@ -23,6 +23,7 @@ void writeRule(platform::RichTextBox &box, const QString &rule, quint32 windowBa
     box.setSelColor(0x00000000);
     box.setBackColor(windowBackColour);
     box.setToolTipText(QString());
+    box.setAccessibleDescription(QString());
     box.setSelLength(0);
     box.setSelStart(0);
 }

@@ -3,6 +3,7 @@
 #include "platform/integer16.h"
 #include "relation/classification.h"
 #include "relation/listvalue.h"
+#include "window/accessibility.h"
 
 namespace {
 
@@ -34,4 +35,6 @@ void LessonWindow::HighlightRelation()
     box.setBackColor(kYellow);
     box.setHeight(kHighlightHeight);
     box.setToolTipText(rtfHighlight->Text());
+    // A screen reader says what the yellow says to the eye.
+    box.setAccessibleDescription(QString::fromLatin1(kRuleHoldsDescription));
 }

@@ -55,6 +55,8 @@ QString checkHighlight(LessonWindow &w, int rule)
                 return name + QStringLiteral(" is %1 cm high").arg(box->Height());
             if (box->toolTipText() != w.rtfHighlight->Text())
                 return name + QStringLiteral(" has the tooltip '%1'").arg(box->toolTipText());
+            if (!box->accessibleDescription().contains(QLatin1String("holds")))
+                return name + QStringLiteral(" does not tell a screen reader that it holds");
             if (box->SelStart() != 0 || box->SelLength() != 1)
                 return name + QStringLiteral(" has the selection %1+%2")
                                   .arg(box->SelStart())
@@ -65,6 +67,8 @@ QString checkHighlight(LessonWindow &w, int rule)
                        QStringLiteral(" has the back colour %1").arg(box->backColor(), 0, 16);
             if (!box->toolTipText().isEmpty())
                 return name + QStringLiteral(" has a tooltip");
+            if (!box->accessibleDescription().isEmpty())
+                return name + QStringLiteral(" still describes itself as holding");
         }
     }
     return {};
