@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test screenshots package clean
+.PHONY: all deps configure build run test screenshots package clean bench soak sanitize fuzz
 
 all: build
 
@@ -32,3 +32,20 @@ package: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Measurements and robustness runs, each in a build directory of its own.
+SOAK_ACTIONS ?= 25000
+SOAK_SEEDS ?= 1-8
+FUZZ_SECONDS ?= 60
+
+bench:
+	@JOBS=$(JOBS) sh bench/run.sh $(BUILD)-bench
+
+soak: build
+	@cd $(BUILD)/tests && QT_QPA_PLATFORM=offscreen SOAK_ACTIONS=$(SOAK_ACTIONS) SOAK_SEEDS=$(SOAK_SEEDS) ./tst_soak randomLessons
+
+sanitize:
+	@JOBS=$(JOBS) sh scripts/sanitize.sh $(BUILD)-sanitize
+
+fuzz:
+	@JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) sh scripts/fuzz.sh $(BUILD)-fuzz
