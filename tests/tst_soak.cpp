@@ -874,9 +874,12 @@ private slots:
               "%d pages printed, slowest action %lld ms",
               seed, stats.actions, stats.pageChanges, stats.highlightsChecked, stats.printed,
               stats.slowestMs);
-        // The generator reaches the lesson's depths: the practice page, and a highlighted rule.
-        QVERIFY(stats.pageChanges > 0);
-        QVERIFY(stats.highlightsChecked > 0);
+        // A run of a thousand actions or more reaches the lesson's depths: the practice page,
+        // and a highlighted rule (a short run may hop between the pages and never get there).
+        if (count >= 1000) {
+            QVERIFY(stats.pageChanges > 0);
+            QVERIFY(stats.highlightsChecked > 0);
+        }
     }
 
     // The shrinker keeps exactly what the failure needs: here, a fault that shows only after a
