@@ -24,7 +24,7 @@ void installFontSubstitutes()
     substitute("Times New Roman", "Liberation Serif", "DejaVu Serif");
     substitute("Arial", "Liberation Sans", "DejaVu Sans");
     substitute("MS Sans Serif", "Liberation Sans", "DejaVu Sans");
-    substitute("Trebuchet MS", "DejaVu Sans", "Liberation Sans");
+    substitute("Trebuchet MS", "Liberation Sans", "DejaVu Sans");
 }
 
 } // namespace platform

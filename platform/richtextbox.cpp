@@ -82,7 +82,8 @@ void RichTextBox::setSelStart(int index)
 void RichTextBox::setSelLength(int length)
 {
     const int start = m_selection.selectionStart();
-    const int end = qBound(start, start + qMax(0, length), int(Text().size()));
+    // In 64 bits, so that a length near the largest int cannot wrap round.
+    const int end = int(qBound<qint64>(start, qint64(start) + qMax(0, length), Text().size()));
     m_selection.setPosition(start);
     m_selection.setPosition(end, QTextCursor::KeepAnchor);
 }
@@ -174,6 +175,16 @@ void RichTextBox::updateBaselines(int from, int to)
         format.setBaselineOffset(height > 0 ? 100.0 * pixels / height : 0.0);
         cursor.mergeCharFormat(format);
     }
+}
+
+FormattingBatch::FormattingBatch(RichTextBox &box) : m_cursor(box.document())
+{
+    m_cursor.beginEditBlock();
+}
+
+FormattingBatch::~FormattingBatch()
+{
+    m_cursor.endEditBlock();
 }
 
 void RichTextBox::setBackColor(quint32 colour)

@@ -91,4 +91,19 @@ private:
     QTextCursor m_selection;
 };
 
+// While one lives, the format changes made to a box are one edit of its document: the box lays
+// its text out once, at the end, instead of after every change. Nothing is shown in between
+// anyway, since the window repaints only after a handler returns.
+class FormattingBatch
+{
+public:
+    explicit FormattingBatch(RichTextBox &box);
+    ~FormattingBatch();
+    FormattingBatch(const FormattingBatch &) = delete;
+    FormattingBatch &operator=(const FormattingBatch &) = delete;
+
+private:
+    QTextCursor m_cursor;
+};
+
 } // namespace platform

@@ -34,18 +34,25 @@ QPointF Surface::toPixels(double x, double y) const
 // image() close them first.
 template <typename Draw> void Surface::draw(Draw &&drawStep)
 {
-    if (!m_imagePainter) {
-        m_imagePainter = std::make_unique<QPainter>(&m_image);
-        m_batch = QPicture();
-        m_batchPainter = std::make_unique<QPainter>(&m_batch);
-    }
+    drawDots();
+    beginPainting();
     drawStep(*m_imagePainter);
     drawStep(*m_batchPainter);
     ++m_operations;
 }
 
+void Surface::beginPainting()
+{
+    if (!m_imagePainter) {
+        m_imagePainter = std::make_unique<QPainter>(&m_image);
+        m_batch = QPicture();
+        m_batchPainter = std::make_unique<QPainter>(&m_batch);
+    }
+}
+
 void Surface::flush()
 {
+    drawDots();
     if (!m_imagePainter)
         return;
     m_imagePainter->end();
@@ -58,6 +65,7 @@ void Surface::flush()
 
 void Surface::clear()
 {
+    m_dots.clear();
     flush();
     m_record.clear();
     m_image.fill(Qt::transparent);
@@ -126,20 +134,67 @@ QPointF onPixelGrid(const QPainter &painter, QPointF at, double width)
 
 void Surface::setPoint(double x, double y, quint32 colour)
 {
-    const QPointF at = toPixels(x, y);
-    const double width = m_drawWidth;
-    draw([&](QPainter &p) {
-        // A round dot of the pen's width, centred on the point.
-        p.setRenderHint(QPainter::Antialiasing, width > 1);
-        if (width <= 1) {
-            p.setPen(QPen(colourFromBgr(colour), 1));
-            p.drawPoint(at);
-        } else {
-            p.setPen(Qt::NoPen);
-            p.setBrush(colourFromBgr(colour));
-            p.drawEllipse(onPixelGrid(p, at, width), width / 2.0, width / 2.0);
-        }
-    });
+    // Dots come in runs of thousands (the stipple); a run of one colour and width is gathered
+    // and drawn in one go by drawDots, before anything else is drawn over it.
+    if (!m_dots.isEmpty() && (colour != m_dotColour || m_drawWidth != m_dotWidth))
+        drawDots();
+    m_dotColour = colour;
+    m_dotWidth = m_drawWidth;
+    m_dots.append(toPixels(x, y));
+    ++m_operations;
+}
+
+// One round dot, drawn once at the screen's density and copied wherever a dot goes. It is an
+// even or odd number of device pixels across, like the dot, so that its centre falls where
+// onPixelGrid puts a dot's centre.
+const QImage &Surface::dotImage(const QColor &colour, int width)
+{
+    if (m_dotImage.isNull() || m_dotImageColour != colour || m_dotImageWidth != width ||
+        m_dotImage.devicePixelRatio() != m_ratio) {
+        const int across = qRound(width * m_ratio);
+        const int side = across + 2;
+        m_dotImage = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+        m_dotImage.fill(Qt::transparent);
+        QPainter painter(&m_dotImage);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(QPointF(side / 2.0, side / 2.0), across / 2.0, across / 2.0);
+        painter.end();
+        m_dotImage.setDevicePixelRatio(m_ratio);
+        m_dotImageColour = colour;
+        m_dotImageWidth = width;
+    }
+    return m_dotImage;
+}
+
+void Surface::drawDots()
+{
+    if (m_dots.isEmpty())
+        return;
+    beginPainting();
+    const QColor colour = colourFromBgr(m_dotColour);
+    const int width = m_dotWidth;
+
+    QPainter &screen = *m_imagePainter;
+    if (width <= 1) {
+        screen.setRenderHint(QPainter::Antialiasing, false);
+        screen.setPen(QPen(colour, 1));
+        screen.drawPoints(m_dots.constData(), int(m_dots.size()));
+    } else {
+        const QImage &dot = dotImage(colour, width);
+        const double half = dot.width() / (2.0 * dot.devicePixelRatio());
+        for (const QPointF &at : std::as_const(m_dots))
+            screen.drawImage(onPixelGrid(screen, at, width) - QPointF(half, half), dot);
+    }
+
+    // The record keeps the run as round points of the pen's width, drawn afresh at whatever
+    // resolution it is replayed.
+    QPainter &record = *m_batchPainter;
+    record.setRenderHint(QPainter::Antialiasing, width > 1);
+    record.setPen(QPen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap));
+    record.drawPoints(m_dots.constData(), int(m_dots.size()));
+    m_dots.clear();
 }
 
 void Surface::print(const QString &text)

@@ -2,7 +2,9 @@
 
 #include <QFont>
 #include <QImage>
+#include <QColor>
 #include <QList>
+#include <QPointF>
 #include <QPicture>
 #include <QSize>
 #include <QString>
@@ -72,6 +74,9 @@ public:
 
 private:
     template <typename Draw> void draw(Draw &&draw);
+    void beginPainting();
+    void drawDots();
+    const QImage &dotImage(const QColor &colour, int width);
     void flush();
     QPointF toPixels(double x, double y) const;
 
@@ -90,6 +95,14 @@ private:
     quint32 m_foreColour = 0x00000000;
     QFont m_font;
     int m_operations = 0;
+
+    // The run of dots not yet drawn, all of one colour and width.
+    QList<QPointF> m_dots;
+    quint32 m_dotColour = 0;
+    int m_dotWidth = 1;
+    QImage m_dotImage;
+    QColor m_dotImageColour;
+    int m_dotImageWidth = 0;
 };
 
 } // namespace platform

@@ -2,6 +2,9 @@
 
 #include "window/richtextrules.h"
 
+#include <initializer_list>
+#include <utility>
+
 // The five rules for the relative position of two circles, one per box: rtBox1 always holds
 // rule (1), rtBox2 rule (2) and so on, which the highlight relies on.
 
@@ -28,9 +31,15 @@ void writeRule(platform::RichTextBox &box, const QString &rule, quint32 windowBa
     box.setSelStart(0);
 }
 
-void lowerDigit(platform::RichTextBox &box, const QString &token, const QString &digit)
+// Lowers the digit after each token in turn, as one edit of the box, so that the rule is laid
+// out once rather than after every format.
+void lowerDigits(platform::RichTextBox &box,
+                 std::initializer_list<std::pair<const char *, const char *>> tokensAndDigits)
 {
-    FormatSubscript(box, token, digit, kRuleSubscriptOffset, kRuleSubscriptSize);
+    const platform::FormattingBatch batch(box);
+    for (const auto &[token, digit] : tokensAndDigits)
+        FormatSubscript(box, QString::fromLatin1(token), QString::fromLatin1(digit),
+                        kRuleSubscriptOffset, kRuleSubscriptSize);
 }
 
 } // namespace
@@ -44,15 +53,13 @@ void LessonWindow::WriteConditionTexts()
         *rtBox1,
         QStringLiteral(" (1)  If PQ =  r1 + r2 then the two circles touch each other externally."),
         back);
-    lowerDigit(*rtBox1, QStringLiteral("r1"), QStringLiteral("1"));
-    lowerDigit(*rtBox1, QStringLiteral("r2"), QStringLiteral("2"));
+    lowerDigits(*rtBox1, {{"r1", "1"}, {"r2", "2"}});
 
     writeRule(*rtBox2,
               QStringLiteral(
                   " (2)  If PQ = | r1 - r2 | then the two circles touch each other internally."),
               back);
-    lowerDigit(*rtBox2, QStringLiteral("r1"), QStringLiteral("1"));
-    lowerDigit(*rtBox2, QStringLiteral("r2"), QStringLiteral("2"));
+    lowerDigits(*rtBox2, {{"r1", "1"}, {"r2", "2"}});
 
     // r1 and r2 occur twice here. The second pair is reached through the whole phrase "r1 + r2",
     // so that the search never runs on to the "2" of "2 Points".
@@ -60,22 +67,17 @@ void LessonWindow::WriteConditionTexts()
               QStringLiteral(" (3)  If | r1 - r2 | < PQ < r1 + r2  then the two circles intersect "
                              "each other in 2 Points."),
               back);
-    lowerDigit(*rtBox3, QStringLiteral("r1"), QStringLiteral("1"));
-    lowerDigit(*rtBox3, QStringLiteral("r2"), QStringLiteral("2"));
-    lowerDigit(*rtBox3, QStringLiteral("r1 + r2"), QStringLiteral("1"));
-    lowerDigit(*rtBox3, QStringLiteral("r1 + r2"), QStringLiteral("2"));
+    lowerDigits(*rtBox3, {{"r1", "1"}, {"r2", "2"}, {"r1 + r2", "1"}, {"r1 + r2", "2"}});
 
     writeRule(*rtBox4,
               QStringLiteral(" (4)  If PQ < | r1 - r2 |  then the two circles neither intersect "
                              "nor touch and one of them is inside the other."),
               back);
-    lowerDigit(*rtBox4, QStringLiteral("r1"), QStringLiteral("1"));
-    lowerDigit(*rtBox4, QStringLiteral("r2"), QStringLiteral("2"));
+    lowerDigits(*rtBox4, {{"r1", "1"}, {"r2", "2"}});
 
     writeRule(*rtBox5,
               QStringLiteral(" (5)  If PQ > r1 + r2  then the two circles do not intersect or "
                              "touch and each is outside the other."),
               back);
-    lowerDigit(*rtBox5, QStringLiteral("r1 + r2"), QStringLiteral("1"));
-    lowerDigit(*rtBox5, QStringLiteral("r1 + r2"), QStringLiteral("2"));
+    lowerDigits(*rtBox5, {{"r1 + r2", "1"}, {"r1 + r2", "2"}});
 }

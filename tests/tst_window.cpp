@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <limits>
+
 using platform::pixelRect;
 using platform::RichTextBox;
 using platform::TwipsRect;
@@ -267,6 +269,37 @@ private slots:
         box.setSelStart(-5);
         box.setSelLength(1000);
         QCOMPARE(box.SelLength(), int(box.Text().size()));
+    }
+
+    // Found by fuzzing: positions and lengths at the ends of the int range are held to the text,
+    // and a length near the largest int does not wrap round when the caret is added to it.
+    void selectionIsHeldToTheTextAtTheLimits_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("expectedStart");
+        QTest::addColumn<int>("expectedLength");
+        constexpr int most = std::numeric_limits<int>::max();
+        constexpr int least = std::numeric_limits<int>::min();
+        QTest::newRow("length past the end") << 1 << 10 << 1 << 2;
+        QTest::newRow("largest length") << 2 << most << 2 << 1;
+        QTest::newRow("smallest length") << 1 << least << 1 << 0;
+        QTest::newRow("largest start") << most << 1 << 3 << 0;
+        QTest::newRow("smallest start") << least << 1 << 0 << 1;
+    }
+
+    void selectionIsHeldToTheTextAtTheLimits()
+    {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(int, expectedStart);
+        QFETCH(int, expectedLength);
+        LessonWindow w;
+        w.rtBox1->setText(QStringLiteral("abc"));
+        w.rtBox1->setSelStart(start);
+        w.rtBox1->setSelLength(length);
+        QCOMPARE(w.rtBox1->SelStart(), expectedStart);
+        QCOMPARE(w.rtBox1->SelLength(), expectedLength);
     }
 
     void formatSubscriptLowersOnlyTheTokensDigit_data()

@@ -5,6 +5,7 @@
 void FormatSubscript(platform::RichTextBox &box, const QString &token, const QString &digit,
                      int offsetTwips, double sizePoints)
 {
+    const platform::FormattingBatch batch(box);
     box.setSelStart(0);
     box.Find(token);
     box.UpTo(digit);
@@ -15,6 +16,7 @@ void FormatSubscript(platform::RichTextBox &box, const QString &token, const QSt
 
 void ColourWholeText(platform::RichTextBox &box, quint32 colour)
 {
+    const platform::FormattingBatch batch(box);
     box.setSelStart(0);
     box.Find(box.Text());
     box.setSelColor(colour);
