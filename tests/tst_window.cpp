@@ -2,6 +2,7 @@
 // operations and the two formatting rules, the persistent surface and the lists' behaviour.
 
 #include "platform/colour.h"
+#include "platform/program.h"
 #include "platform/runtimeerror.h"
 #include "platform/twips.h"
 #include "window/lessonwindow.h"
@@ -569,6 +570,21 @@ private slots:
         QCOMPARE(reports.size(), 1);
         QVERIFY(reports.first().contains(QStringLiteral("Overflow")));
         QVERIFY(reports.first().contains(QStringLiteral("6")));
+    }
+
+    // Last, since ending the program is for good: the title bar's close box ends the lesson as
+    // Home does, with every timer stopped.
+    void closeBoxEndsTheLesson()
+    {
+        LessonWindow w;
+        w.show();
+        w.Timer5->setEnabled(true);
+        QVERIFY(!platform::programEnded());
+        QVERIFY(w.form->close());
+        QVERIFY(platform::programEnded());
+        QVERIFY(!w.form->isVisible());
+        for (platform::Timer *timer : {w.Timer1, w.Timer2, w.Timer5, w.Timer6})
+            QVERIFY(!timer->Enabled());
     }
 };
 
