@@ -16,7 +16,7 @@ namespace platform {
 Form::Form(const QString &objectName, const QString &caption, double clientWidthTwips,
            double clientHeightTwips, quint32 backColour)
     : m_backColour(backColour),
-      m_surface(QSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips)),
+      m_surface(this, QSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips)),
                 backColour)
 {
     setObjectName(objectName);

@@ -7,14 +7,17 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QWidget>
+
+#include <cmath>
 #include <QTransform>
 
 #include <cmath>
 
 namespace platform {
 
-Surface::Surface(QSize logicalSize, quint32 backColour)
-    : m_logicalSize(logicalSize), m_backColour(backColour), m_font(makeFont(FontSpec{}))
+Surface::Surface(QWidget *owner, QSize logicalSize, quint32 backColour)
+    : m_owner(owner), m_logicalSize(logicalSize), m_backColour(backColour), m_font(makeFont(FontSpec{}))
 {
     setDevicePixelRatio(1.0);
 }
@@ -50,6 +53,30 @@ void Surface::beginPainting()
     }
 }
 
+// Asks the owner to repaint the part that changed. The request is made once, after the
+// handler that draws has returned, so a figure of thousands of dots costs one small update.
+void Surface::touched(const QRectF &pixels)
+{
+    const QRect area = pixels.intersected(QRectF(QPointF(0, 0), QSizeF(m_logicalSize)))
+                           .toAlignedRect()
+                           .adjusted(-1, -1, 1, 1);
+    if (area.isEmpty())
+        return;
+    m_drawnBounds |= area;
+    m_dirty |= area;
+    if (m_updatePosted || !m_owner)
+        return;
+    m_updatePosted = true;
+    QMetaObject::invokeMethod(
+        m_owner,
+        [this] {
+            m_updatePosted = false;
+            m_owner->update(m_dirty);
+            m_dirty = QRect();
+        },
+        Qt::QueuedConnection);
+}
+
 void Surface::flush()
 {
     drawDots();
@@ -67,6 +94,8 @@ void Surface::clear()
 {
     m_dots.clear();
     flush();
+    touched(m_drawnBounds);
+    m_drawnBounds = QRect();
     m_record.clear();
     m_image.fill(Qt::transparent);
     m_currentX = 0;
@@ -90,6 +119,8 @@ void Surface::drawCircle(double x, double y, double radius, quint32 colour)
     const QPointF centre = toPixels(x, y);
     const double r = centimetresToPixels(radius);
     const int width = m_drawWidth;
+    const double reach = std::abs(r) + width;
+    touched(QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach));
     draw([&](QPainter &p) {
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(QPen(colourFromBgr(colour), width));
@@ -103,6 +134,7 @@ void Surface::drawLine(double x1, double y1, double x2, double y2, quint32 colou
     const QPointF from = toPixels(x1, y1);
     const QPointF to = toPixels(x2, y2);
     const int width = m_drawWidth;
+    touched(QRectF(from, to).normalized().adjusted(-width, -width, width, width));
     draw([&](QPainter &p) {
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(QPen(colourFromBgr(colour), width, Qt::SolidLine, Qt::RoundCap));
@@ -140,7 +172,10 @@ void Surface::setPoint(double x, double y, quint32 colour)
         drawDots();
     m_dotColour = colour;
     m_dotWidth = m_drawWidth;
-    m_dots.append(toPixels(x, y));
+    const QPointF at = toPixels(x, y);
+    m_dots.append(at);
+    const double reach = m_drawWidth + 1;
+    touched(QRectF(at.x() - reach, at.y() - reach, 2 * reach, 2 * reach));
     ++m_operations;
 }
 
@@ -203,6 +238,7 @@ void Surface::print(const QString &text)
     const QFontMetricsF metrics(font);
     const QPointF topLeft = toPixels(m_currentX, m_currentY);
     const QColor colour = colourFromBgr(m_foreColour);
+    touched(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text) + 2, metrics.height() + 2)));
     draw([&](QPainter &p) {
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setFont(font);

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QPainter;
+class QWidget;
 
 namespace platform {
 
@@ -24,7 +25,8 @@ namespace platform {
 class Surface
 {
 public:
-    Surface(QSize logicalSize, quint32 backColour);
+    // The owner is the widget that shows the surface; it is asked to repaint what changed.
+    Surface(QWidget *owner, QSize logicalSize, quint32 backColour);
     ~Surface();
     Surface(const Surface &) = delete;
     Surface &operator=(const Surface &) = delete;
@@ -79,8 +81,14 @@ private:
     const QImage &dotImage(const QColor &colour, int width);
     void flush();
     QPointF toPixels(double x, double y) const;
+    void touched(const QRectF &pixels);
 
+    QWidget *m_owner;
     QSize m_logicalSize;
+    // What was drawn since the last clear, and what waits to be shown, in logical pixels.
+    QRect m_drawnBounds;
+    QRect m_dirty;
+    bool m_updatePosted = false;
     quint32 m_backColour;
     qreal m_ratio = 1.0;
     QImage m_image;

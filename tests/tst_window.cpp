@@ -12,6 +12,8 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -21,6 +23,27 @@
 using platform::pixelRect;
 using platform::RichTextBox;
 using platform::TwipsRect;
+
+// Collects the areas of the window that are painted.
+class PaintRecorder : public QObject
+{
+public:
+    PaintRecorder(QWidget *widget, QRegion *painted) : m_painted(painted)
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            *m_painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion *m_painted;
+};
 
 class TestWindow : public QObject
 {
@@ -409,6 +432,29 @@ private slots:
         QCOMPARE(pixel().red(), 255);
         w.surface().clear();
         QCOMPARE(pixel(), platform::colourFromBgr(0x00DCFFD5));
+    }
+
+    void drawingIsShownWithoutAnyOtherChange()
+    {
+        // Nothing else on the window changes when a radius is changed after a full choice; the
+        // surface itself must ask for the repaint of what it drew, and of what it erased.
+        LessonWindow w;
+        w.show();
+        QRegion painted;
+        PaintRecorder recorder(w.form, &painted);
+        QCoreApplication::processEvents();
+        painted = QRegion();
+        w.surface().setDrawWidth(2);
+        w.surface().drawCircle(13, 13, 3, 0x000000FF);
+        w.surface().setDrawWidth(3);
+        w.surface().setPoint(20, 5, 0x0000C000);
+        const auto pixels = [](double cm) { return qRound(platform::centimetresToPixels(cm)); };
+        const QRect circle(pixels(10), pixels(10), pixels(6), pixels(6));
+        const QRect dot(pixels(20) - 1, pixels(5) - 1, 3, 3);
+        QTRY_VERIFY(painted.contains(circle) && painted.contains(dot));
+        painted = QRegion();
+        w.surface().clear();
+        QTRY_VERIFY(painted.contains(circle) && painted.contains(dot));
     }
 
     void surfacePrintsNumbersWithBlanks_data()
