@@ -26,6 +26,7 @@ test: build
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/lesson-screenshots docs
 	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/lesson-screenshots docs/scale-2
+	@pdftoppm -png -r 60 -singlefile docs/printed-page.pdf docs/printed-page && rm -f docs/printed-page.pdf docs/scale-2/printed-page.pdf
 
 package: build
 	@cmake --build $(BUILD) --target package-deb

@@ -2,11 +2,14 @@
 // pupil sees. The window is driven through its own handlers, as a pupil's clicks would.
 // Usage: lesson-screenshots [output-folder]   (QT_SCALE_FACTOR=2 renders a high-density set)
 
+#include "platform/commondialog.h"
 #include "window/lessonwindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPageSize>
 #include <QPixmap>
+#include <QPrinter>
 
 #include <cstdio>
 
@@ -56,6 +59,16 @@ int main(int argc, char *argv[])
     w.lblPrint_MouseMove();
     w.lblCombo_MouseMove();
     save(w, folder, QStringLiteral("hover-print.png"));
+
+    // The page Print gives, as a PDF file on A4 (the Makefile turns it into a PNG).
+    QPrinter &printer = w.CommonDialog1->printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QString pdf = QDir(folder).filePath(QStringLiteral("printed-page.pdf"));
+    printer.setOutputFileName(pdf);
+    w.CommonDialog1->PrintForm();
+    if (w.CommonDialog1->EndDoc())
+        std::printf("%s\n", qPrintable(pdf));
 
     w.lblBack_Click();
     save(w, folder, QStringLiteral("after-back.png"));
