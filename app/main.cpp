@@ -28,8 +28,9 @@ bool displayAvailable()
 int main(int argc, char *argv[])
 {
     if (!displayAvailable()) {
-        std::fprintf(stderr, "two-circles: no display found (DISPLAY is not set); run it on a "
-                             "desktop, or on a virtual one with: xvfb-run -a %s\n",
+        std::fprintf(stderr,
+                     "two-circles: no display found (DISPLAY is not set); run it on a "
+                     "desktop, or on a virtual one with: xvfb-run -a %s\n",
                      argv[0]);
         return 1;
     }

@@ -172,8 +172,9 @@ void scan(benchmark::State &state, const std::string &series, const std::string 
     }
     state.SetComplexityN(points);
     state.counters["grid_points"] = double(points);
-    state.counters["ns_per_point"] = benchmark::Counter(
-        double(points), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_point"] =
+        benchmark::Counter(double(points), benchmark::Counter::kIsIterationInvariantRate |
+                                               benchmark::Counter::kInvert);
     // Recorded by the reporter below from the run's processor time.
     scans[label].points = points;
     scans[label].series = series;
@@ -187,11 +188,10 @@ public:
         for (const Run &run : runs) {
             const std::string name = run.benchmark_name();
             if (name.rfind("scan/", 0) == 0 && run.run_type == Run::RT_Iteration)
-                scans[name.substr(5)].nsPerScan = run.GetAdjustedCPUTime() *
-                                                  (run.time_unit == benchmark::kMillisecond ? 1e6
-                                                   : run.time_unit == benchmark::kMicrosecond
-                                                       ? 1e3
-                                                       : 1.0);
+                scans[name.substr(5)].nsPerScan =
+                    run.GetAdjustedCPUTime() * (run.time_unit == benchmark::kMillisecond   ? 1e6
+                                                : run.time_unit == benchmark::kMicrosecond ? 1e3
+                                                                                           : 1.0);
         }
         ConsoleReporter::ReportRuns(runs);
     }

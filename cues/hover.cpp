@@ -56,8 +56,7 @@ void LessonWindow::rtfSelect_MouseMove()
 
 void LessonWindow::lblCombo_MouseMove()
 {
-    const bool allChosen = cboPQ->Text() != kPQPlaceholder &&
-                           cboR2->Text() != kR2Placeholder &&
+    const bool allChosen = cboPQ->Text() != kPQPlaceholder && cboR2->Text() != kR2Placeholder &&
                            cboR1->Text() != kR1Placeholder;
     if (allChosen && !lblNext->Visible())
         frameHelp->setVisible(true);

@@ -182,7 +182,8 @@ void step(RichTextBox &box, FuzzedDataProvider &input)
     }
     case 7: {
         // A 16-bit size in points, sometimes with a fraction such as the design's 6.75.
-        const double points = input.ConsumeIntegral<qint16>() + input.ConsumeIntegralInRange(0, 3) / 4.0;
+        const double points =
+            input.ConsumeIntegral<qint16>() + input.ConsumeIntegralInRange(0, 3) / 4.0;
         box.setSelFontSize(points);
         if (points > 0 && before.size() <= kCheckedLength)
             for (int i = was.start; i < was.start + was.length; ++i)

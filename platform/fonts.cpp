@@ -17,9 +17,9 @@ QFont makeFont(const FontSpec &spec)
 void installFontSubstitutes()
 {
     const auto substitute = [](const char *family, const char *first, const char *second) {
-        QFont::insertSubstitutions(QString::fromLatin1(family),
-                                   QStringList() << QString::fromLatin1(first)
-                                                 << QString::fromLatin1(second));
+        QFont::insertSubstitutions(QString::fromLatin1(family), QStringList()
+                                                                    << QString::fromLatin1(first)
+                                                                    << QString::fromLatin1(second));
     };
     substitute("Times New Roman", "Liberation Serif", "DejaVu Serif");
     substitute("Arial", "Liberation Sans", "DejaVu Sans");

@@ -41,8 +41,10 @@ void Form::placeOnScreen(double leftTwips, double topTwips)
     QPoint at(twipsToPixels(leftTwips), twipsToPixels(topTwips));
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        at.setX(qBound(available.left(), at.x(), qMax(available.left(), available.right() - width())));
-        at.setY(qBound(available.top(), at.y(), qMax(available.top(), available.bottom() - height())));
+        at.setX(
+            qBound(available.left(), at.x(), qMax(available.left(), available.right() - width())));
+        at.setY(
+            qBound(available.top(), at.y(), qMax(available.top(), available.bottom() - height())));
     }
     move(at);
 }
@@ -53,7 +55,8 @@ void Form::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), colourFromBgr(m_backColour));
     // The screen gets the image. A window rendered at another scale or into a printer or
     // picture gets the recorded drawing, replayed at that device's own resolution.
-    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    const bool raster =
+        painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     const bool sameScale = qFuzzyCompare(painter.deviceTransform().m11(), devicePixelRatioF());
     m_surface.paint(painter, raster && sameScale);
 }

@@ -10,7 +10,12 @@
 
 namespace platform {
 
-enum class Align { Left, Right, Centre };
+enum class Align
+{
+    Left,
+    Right,
+    Centre
+};
 
 struct LabelDesign
 {

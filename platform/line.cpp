@@ -17,7 +17,7 @@ Line::Line(QWidget *parent, const LineDesign &design)
     const QPointF to(twipsToPixels(design.x2), twipsToPixels(design.y2));
     // The widget covers the stroke's bounding box; the parent clips whatever lies outside it.
     const QRect box = QRectF(from, to).normalized().toAlignedRect().adjusted(-m_width, -m_width,
-                                                                               m_width, m_width);
+                                                                             m_width, m_width);
     setGeometry(box);
     m_from = from - box.topLeft();
     m_to = to - box.topLeft();

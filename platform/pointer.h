@@ -5,7 +5,12 @@
 namespace platform {
 
 // The mouse pointer a control shows: the ordinary arrow, or the hand of a label button.
-enum class Pointer { Default, Arrow, Hand };
+enum class Pointer
+{
+    Default,
+    Arrow,
+    Hand
+};
 
 inline void applyPointer(QWidget *widget, Pointer pointer)
 {

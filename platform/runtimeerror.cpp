@@ -42,7 +42,8 @@ void runHandler(const std::function<void()> &handler)
                        .arg(error.number())
                        .arg(QString::fromStdString(error.what())));
     } catch (const std::exception &error) {
-        reporter()(QStringLiteral("Unexpected error:\n\n%1").arg(QString::fromStdString(error.what())));
+        reporter()(
+            QStringLiteral("Unexpected error:\n\n%1").arg(QString::fromStdString(error.what())));
     }
 }
 

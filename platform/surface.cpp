@@ -17,7 +17,8 @@
 namespace platform {
 
 Surface::Surface(QWidget *owner, QSize logicalSize, quint32 backColour)
-    : m_owner(owner), m_logicalSize(logicalSize), m_backColour(backColour), m_font(makeFont(FontSpec{}))
+    : m_owner(owner), m_logicalSize(logicalSize), m_backColour(backColour),
+      m_font(makeFont(FontSpec{}))
 {
     setDevicePixelRatio(1.0);
 }

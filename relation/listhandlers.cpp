@@ -14,7 +14,6 @@ namespace {
 
 constexpr quint32 kBlue = 0x00FF0000;
 
-
 const QString kDistancePrompt =
     QStringLiteral(" Select the distance PQ between  their centers P and Q");
 

@@ -8,7 +8,8 @@ void describeForScreenReaders(LessonWindow &w)
         control->setAccessibleName(name);
         control->setAccessibleDescription(description);
     };
-    describe(w.lblNext, QStringLiteral("Next"), QStringLiteral("Button: go on to the practice page"));
+    describe(w.lblNext, QStringLiteral("Next"),
+             QStringLiteral("Button: go on to the practice page"));
     describe(w.lblBack, QStringLiteral("Back"),
              QStringLiteral("Button: return to the introduction page"));
     describe(w.lblHome, QStringLiteral("Home"), QStringLiteral("Button: end the lesson"));
