@@ -131,6 +131,30 @@ class TestFigure : public QObject
     Q_OBJECT
 
 private slots:
+    // The suite runs this program at scale 1 and at scale 2. At any scale the surface is drawn
+    // at the screen's own density, not upscaled: a circle's stroke is as many device pixels
+    // wide as its pen width times the scale.
+    void surfaceIsDrawnAtTheScreensDensity()
+    {
+        LessonWindow w;
+        w.show();
+        const qreal ratio = w.form->devicePixelRatioF();
+        platform::Surface &surface = w.surface();
+        surface.setDrawWidth(2);
+        surface.drawCircle(13, 13, 3, 0x000000FF);
+        const QImage &image = surface.image();
+        QCOMPARE(image.devicePixelRatio(), ratio);
+        QCOMPARE(image.size(), w.form->size() * ratio);
+        // Across the stroke at the circle's rightmost point, on the line of the centre.
+        const int y = qRound(platform::centimetresToPixels(13) * ratio);
+        const int x0 = qRound(platform::centimetresToPixels(16) * ratio);
+        int solid = 0;
+        for (int x = x0 - 6 * int(ratio); x <= x0 + 6 * int(ratio); ++x)
+            if (qAlpha(image.pixel(x, y)) > 200)
+                ++solid;
+        QVERIFY2(qAbs(solid - 2 * ratio) <= 1, qPrintable(QString::number(solid)));
+    }
+
     void gridPointInsideBothDiscs_data()
     {
         QTest::addColumn<float>("x");
