@@ -5,6 +5,7 @@
 
 #include "circlegeometry.h"
 
+#include "app/contactline.h"
 #include "platform/program.h"
 #include "platform/runtimeerror.h"
 #include "platform/twips.h"
@@ -20,10 +21,10 @@
 #include <QTextDocument>
 
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 using platform::ComboBox;
-using platform::Label;
 using platform::RichTextBox;
 
 namespace {
@@ -37,22 +38,13 @@ const QString kRearrangePrompt = QStringLiteral("You can rearrange r1 , r2 and P
 const QString kDistancePrompt =
     QStringLiteral(" Select the distance PQ between  their centers P and Q");
 const QString kInvitation = QStringLiteral("Let us test it for practice..    Click 'Next'.");
-const QString kContactLine =
-    QStringLiteral("Author:  lessons@example.org    Mobile:  07700 900461");
 const QString kHeading = QStringLiteral("Relative position of two circles in R\u00B2");
-
-void startLesson(LessonWindow &w)
-{
-    w.Form_Load();
-    w.show();
-}
 
 // A click where the pupil sees the Next/Back button: whichever label the window puts at that
 // place takes it, and it must be the one expected.
-bool clickButton(LessonWindow &w, Label *expected)
+bool clickButton(LessonWindow &w, platform::Label *expected)
 {
-    QWidget *reached = w.form->childAt(expected->geometry().center());
-    if (reached != expected)
+    if (w.form->childAt(expected->geometry().center()) != expected)
         return false;
     QTest::mouseClick(expected, Qt::LeftButton, {}, expected->rect().center());
     return true;
@@ -73,15 +65,21 @@ bool choose(ComboBox *list, int value)
     return list->Text() == QString::number(value);
 }
 
-// Replaces what the list's field shows by typing, as the pupil does; nothing is picked.
-void typeInto(ComboBox *list, const QString &text)
+// A fresh lesson taken to the practice page by Next, with the given values picked in r1, r2 and
+// PQ in that order (as many as are given).
+bool startPractice(LessonWindow &w, const QList<int> &values)
 {
-    list->setFocus();
-    list->lineEdit()->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(list->lineEdit(), Qt::Key_Delete);
-    else
-        QTest::keyClicks(list->lineEdit(), text);
+    w.Form_Load();
+    w.show();
+    w.form->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.form) || !clickButton(w, w.lblNext))
+        return false;
+    ComboBox *const lists[] = {w.cboR1, w.cboR2, w.cboPQ};
+    int i = 0;
+    for (int value : values)
+        if (!choose(lists[i++], value))
+            return false;
+    return true;
 }
 
 QList<RichTextBox *> ruleBoxes(LessonWindow &w)
@@ -100,15 +98,13 @@ QList<int> highlightedRules(LessonWindow &w)
     return rules;
 }
 
-bool isReddish(const QColor &c)
-{
-    return c.alpha() > 160 && c.red() > 160 && c.green() < 90 && c.blue() < 90;
-}
-
 // Of sixteen points spread round the circle, how many have red drawn within two pixels.
 int redPointsOnCircle(const QImage &image, double cx, double cy, double radius)
 {
     const double ratio = image.devicePixelRatio();
+    const auto isReddish = [](const QColor &c) {
+        return c.alpha() > 160 && c.red() > 160 && c.green() < 90 && c.blue() < 90;
+    };
     int found = 0;
     for (int k = 0; k < 16; ++k) {
         const double angle = (k + 0.5) * std::numbers::pi / 8;
@@ -134,8 +130,6 @@ QString checkCompleteChoice(LessonWindow &w, int r1, int r2, int pq)
     if (rules != QList<int>{expected})
         return QStringLiteral("highlighted %1, expected rule %2")
             .arg(QString::number(rules.size() ? rules.first() : 0), QString::number(expected));
-    if (ruleBoxes(w)[expected - 1]->toolTipText() != w.rtfHighlight->Text())
-        return QStringLiteral("highlighted box has no note");
     if (w.xP != float(13 - pq / 2.0) || w.xQ != float(pq / 2.0 + 13))
         return QStringLiteral("centres at %1, %2").arg(w.xP).arg(w.xQ);
     const QImage &image = w.surface().image();
@@ -147,23 +141,23 @@ QString checkCompleteChoice(LessonWindow &w, int r1, int r2, int pq)
 }
 
 // The prompt in rtfSelect: centred, all blue, the digits of the first r1 and r2 lowered by 60
-// twips and set in 7 points, every other character as it was.
+// twips and set in 7 points, every other character on the line.
 QString checkPrompt(RichTextBox *box, const QString &text)
 {
-    if (box->Text() != text)
-        return QStringLiteral("text \"%1\"").arg(box->Text());
-    if (box->document()->firstBlock().blockFormat().alignment() != Qt::AlignHCenter)
-        return QStringLiteral("not centred");
+    if (box->Text() != text ||
+        box->document()->firstBlock().blockFormat().alignment() != Qt::AlignHCenter)
+        return QStringLiteral("text \"%1\", not centred or not as shown").arg(box->Text());
     const int digit1 = int(text.indexOf(QStringLiteral("r1"))) + 1;
     const int digit2 = int(text.indexOf(QStringLiteral("r2"))) + 1;
     for (int i = 0; i < text.size(); ++i) {
         const bool lowered = i == digit1 || i == digit2;
-        if (box->colourAt(i) != kBlue)
-            return QStringLiteral("character %1 not blue").arg(i);
-        if (box->charOffsetAt(i) != (lowered ? -60 : 0))
-            return QStringLiteral("character %1 offset %2").arg(i).arg(box->charOffsetAt(i));
-        if (lowered && box->fontSizeAt(i) != 7)
-            return QStringLiteral("digit %1 in %2 pt").arg(i).arg(box->fontSizeAt(i));
+        if (box->colourAt(i) != kBlue || box->charOffsetAt(i) != (lowered ? -60 : 0) ||
+            (lowered && box->fontSizeAt(i) != 7))
+            return QStringLiteral("character %1: colour %2, offset %3, %4 pt")
+                .arg(i)
+                .arg(box->colourAt(i), 0, 16)
+                .arg(box->charOffsetAt(i))
+                .arg(box->fontSizeAt(i));
     }
     return {};
 }
@@ -183,17 +177,58 @@ bool drawnCentred(RichTextBox *box)
                 last = qMax(last, x);
                 break;
             }
-    const int leftMargin = first;
-    const int rightMargin = image.width() - 1 - last;
-    return last >= first && std::abs(leftMargin - rightMargin) <= 8;
+    // The left margin is `first`, the right one the width after `last`.
+    return last >= first && std::abs(first - (image.width() - 1 - last)) <= 8;
 }
 
-// The frames: the middle one at the given height, the others derived from it in singles.
-bool framesAt(LessonWindow &w, double height)
+// A control's name and place in centimetres, to compare a page's layout in one go.
+template <typename Control> QString place(const Control *control)
 {
-    const float shape1 = float(height);
-    return w.Shape1->Height() == shape1 && w.Shape2->Height() == float(shape1 - 0.25) &&
-           w.Shape3->Height() == float(shape1 + 0.4);
+    return QStringLiteral("%1 %2,%3")
+        .arg(control->objectName())
+        .arg(control->Left())
+        .arg(control->Top());
+}
+
+// The practice page after the values in `picked` were chosen in r1, r2 and PQ, in that order
+// and as many as given: Back in Next's place, the lists opened one stage at a time, the rules in
+// a column at the upper left, the prompt of the stage, and with all three the pupil's figure.
+void checkStage(LessonWindow &w, const QList<int> &picked)
+{
+    const qsizetype chosen = picked.size();
+    QCOMPARE(w.form->childAt(w.lblNext->geometry().center()), static_cast<QWidget *>(w.lblBack));
+    ComboBox *const lists[] = {w.cboR1, w.cboR2, w.cboPQ};
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(lists[i]->isVisible());
+        QCOMPARE(lists[i]->isEnabled(), chosen >= i);
+        if (i < chosen)
+            QCOMPARE(lists[i]->backColor(), w.form->backColor());
+    }
+    const std::pair<QWidget *, bool> shown[] = {
+        {w.lblNext, false},        {w.rtfSuppose1, false},    {w.rtfSuppose2, false},
+        {w.lblPossibility, false}, {w.rtfHighlight, false},   {w.lblR1, chosen >= 1},
+        {w.lblR11, chosen >= 1},   {w.lblR2, chosen >= 2},    {w.lblR22, chosen >= 2},
+        {w.lblPQ1, chosen == 3},   {w.lblPrint, chosen == 3}, {w.lblPQ, chosen == 0 || chosen == 2},
+        {w.rtfSelect, chosen != 2}};
+    for (const auto &[widget, visible] : shown)
+        QVERIFY2(widget->isVisible() == visible, qPrintable(widget->objectName()));
+    QCOMPARE((QStringList{place(w.rtBox1), place(w.rtBox2), place(w.rtBox3), place(w.rtBox4),
+                          place(w.rtBox5), place(w.cmdHome)}),
+             (QStringList{"rtBox1 3,3", "rtBox2 3,4", "rtBox3 3,5", "rtBox4 3,6", "rtBox5 3,7",
+                          "cmdHome 23.336,2"}));
+    QCOMPARE(float(w.Shape1->Height()), chosen == 3 ? 17.595f : 7.595f);
+    QVERIFY(!w.Timer2->Enabled());
+    if (chosen == 3) {
+        QCOMPARE(checkPrompt(w.rtfSelect, kRearrangePrompt), QString());
+        QCOMPARE(checkCompleteChoice(w, picked[0], picked[1], picked[2]), QString());
+        return;
+    }
+    if (chosen == 2)
+        QCOMPARE(w.lblPQ->caption(), kDistancePrompt);
+    else
+        QCOMPARE(checkPrompt(w.rtfSelect, kGuidedPrompt), QString());
+    QVERIFY(highlightedRules(w).isEmpty());
+    QCOMPARE(w.surface().operationCount(), 0);
 }
 
 } // namespace
@@ -225,37 +260,24 @@ private slots:
         QTest::newRow("an item") << "7" << 7;
         QTest::newRow("half rounds down to even") << "2.5" << 2;
         QTest::newRow("half rounds up to even") << "3.5" << 4;
-        QTest::newRow("half of an odd ten") << "9.5" << 10;
-        QTest::newRow("below a half") << "2.49" << 2;
         QTest::newRow("a bare fraction") << ".5" << 0;
         QTest::newRow("blanks, then letters after the number") << " 12abc" << 12;
         QTest::newRow("letters only") << "abc" << 0;
         QTest::newRow("letters before a number") << "abc12" << 0;
         QTest::newRow("empty") << "" << 0;
-        QTest::newRow("the placeholder") << "PQ" << 0;
         QTest::newRow("negative") << "-3" << -3;
         QTest::newRow("negative half") << "-2.5" << -2;
-        QTest::newRow("plus sign") << "+4" << 4;
         QTest::newRow("a sign alone") << "-" << 0;
         QTest::newRow("exponent") << "1e3" << 1000;
         QTest::newRow("exponent without digits") << "2e" << 2;
-        QTest::newRow("negative exponent") << "25e-1" << 2;
         QTest::newRow("comma is no decimal point") << "1,5" << 1;
         QTest::newRow("hexadecimal is not read") << "0x10" << 0;
         QTest::newRow("wide digit is no digit") << "\uFF17" << 0;
-        QTest::newRow("largest") << "32767" << 32767;
         QTest::newRow("just too large") << "32768" << 32767;
         QTest::newRow("rounds beyond the largest") << "32767.5" << 32767;
-        QTest::newRow("far too large") << "99999" << 32767;
         QTest::newRow("huge exponent") << "1e400" << 32767;
-        QTest::newRow("smallest") << "-32768" << -32768;
         QTest::newRow("just too small") << "-32769" << -32768;
-        QTest::newRow("far too small") << "-99999" << -32768;
-        QTest::newRow("huge negative exponent") << "-1e400" << -32768;
-        QTest::newRow("vanishing exponent") << "1e-400" << 0;
         QTest::newRow("a very long number") << QString(40000, QLatin1Char('9')) << 32767;
-        QTest::newRow("a very long negative number")
-            << QStringLiteral("-") + QString(40000, QLatin1Char('1')) << -32768;
         QTest::newRow("a very long fraction")
             << QStringLiteral("3.") + QString(40000, QLatin1Char('0')) + QLatin1Char('1') << 3;
     }
@@ -267,402 +289,213 @@ private slots:
         QCOMPARE(int(readListValue(text)), value);
     }
 
-    void guidedStartAsksForTheRadiiFirst()
-    {
-        LessonWindow w;
-        startLesson(w);
-        QVERIFY(clickButton(w, w.lblNext));
-
-        // Back is offered where Next was.
-        QVERIFY(w.lblNext->isHidden());
-        QCOMPARE(w.form->childAt(w.lblNext->geometry().center()),
-                 static_cast<QWidget *>(w.lblBack));
-        for (ComboBox *list : {w.cboR1, w.cboR2, w.cboPQ})
-            QVERIFY(list->isVisible());
-        QVERIFY(w.cboR1->isEnabled());
-        QVERIFY(!w.cboR2->isEnabled());
-        QVERIFY(!w.cboPQ->isEnabled());
-        QVERIFY(w.rtfSelect->isVisible());
-        QCOMPARE(checkPrompt(w.rtfSelect, kGuidedPrompt), QString());
-        QVERIFY(drawnCentred(w.rtfSelect));
-        QVERIFY(framesAt(w, 7.595));
-        const QList<RichTextBox *> boxes = ruleBoxes(w);
-        for (int k = 0; k < boxes.size(); ++k) {
-            QCOMPARE(boxes[k]->Left(), 3.0);
-            QCOMPARE(boxes[k]->Top(), 3.0 + k);
-        }
-        for (QWidget *hidden : std::initializer_list<QWidget *>{
-                 w.rtfSuppose1, w.rtfSuppose2, w.lblPossibility, w.rtfHighlight, w.lblR1, w.lblR11,
-                 w.lblR2, w.lblR22, w.lblPQ1, w.lblPrint})
-            QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
-        QCOMPARE(w.cmdHome->Left(), 23.336);
-        QCOMPARE(w.cmdHome->Top(), 2.0);
-        // The invitation waits, unchanged, under the message box.
-        QCOMPARE(w.lblPQ->Top(), 0.106);
-        QCOMPARE(w.lblPQ->caption(), kInvitation);
-        QVERIFY(!w.Timer2->Enabled());
-        QVERIFY(w.Timer5->Enabled());
-        QCOMPARE(w.surface().operationCount(), 0);
-
-        // The later lists do not answer yet.
-        w.cboR2->setFocus();
-        QTest::keyClick(w.cboR2, Qt::Key_Down);
-        QCOMPARE(w.cboR2->Text(), QStringLiteral("r2"));
-        QCOMPARE(w.r2, qint16(0));
-    }
-
-    void eachChoiceOpensTheNextStage()
-    {
-        LessonWindow w;
-        startLesson(w);
-        QVERIFY(clickButton(w, w.lblNext));
-
-        QVERIFY(choose(w.cboR1, 3));
-        QCOMPARE(w.r1, qint16(3));
-        QVERIFY(w.cboR2->isEnabled());
-        QVERIFY(!w.cboPQ->isEnabled());
-        QVERIFY(w.lblPQ->isHidden());
-        QCOMPARE(checkPrompt(w.rtfSelect, kGuidedPrompt), QString());
-        QVERIFY(w.lblR1->isVisible() && w.lblR11->isVisible());
-        QVERIFY(w.lblR2->isHidden());
-        QCOMPARE(w.cboR1->backColor(), w.form->backColor());
-        QVERIFY(highlightedRules(w).isEmpty());
-        QCOMPARE(w.surface().operationCount(), 0);
-
-        QVERIFY(choose(w.cboR2, 2));
-        QCOMPARE(w.r2, qint16(2));
-        QVERIFY(w.cboPQ->isEnabled());
-        QVERIFY(w.rtfSelect->isHidden());
-        QVERIFY(w.lblPQ->isVisible());
-        QCOMPARE(w.lblPQ->caption(), kDistancePrompt);
-        QVERIFY(w.lblR2->isVisible() && w.lblR22->isVisible());
-        QCOMPARE(w.cboR2->backColor(), w.form->backColor());
-        QVERIFY(highlightedRules(w).isEmpty());
-        QCOMPARE(w.surface().operationCount(), 0);
-        QVERIFY(framesAt(w, 7.595));
-
-        // A new r1 while the distance is still open asks for the distance again.
-        w.lblPQ->hide();
-        w.rtfSelect->show();
-        QVERIFY(choose(w.cboR1, 4));
-        QVERIFY(w.rtfSelect->isHidden());
-        QVERIFY(w.lblPQ->isVisible());
-        QCOMPARE(w.lblPQ->caption(), kDistancePrompt);
-        QVERIFY(highlightedRules(w).isEmpty());
-
-        QVERIFY(choose(w.cboR1, 3));
-        QVERIFY(choose(w.cboPQ, 4));
-        QCOMPARE(w.PQ, qint16(4));
-        QCOMPARE(w.r1PlusR2, qint16(5));
-        QCOMPARE(w.absR1MinusR2, qint16(1));
-        QVERIFY(w.rtfSelect->isVisible());
-        QCOMPARE(checkPrompt(w.rtfSelect, kRearrangePrompt), QString());
-        QVERIFY(drawnCentred(w.rtfSelect));
-        QVERIFY(w.lblPQ->isHidden());
-        QVERIFY(w.lblPQ1->isVisible());
-        QVERIFY(w.lblPrint->isVisible());
-        QVERIFY(!w.Timer5->Enabled());
-        QVERIFY(!w.Timer6->Enabled());
-        QVERIFY(framesAt(w, 17.595));
-        QCOMPARE(w.cboPQ->backColor(), w.form->backColor());
-        QCOMPARE(checkCompleteChoice(w, 3, 2, 4), QString());
-        QCOMPARE(highlightedRules(w), QList<int>{3});
-    }
-
-    void anyOrderAfterAllThree()
-    {
-        LessonWindow w;
-        startLesson(w);
-        QVERIFY(clickButton(w, w.lblNext));
-        QVERIFY(choose(w.cboR1, 3));
-        QVERIFY(choose(w.cboR2, 2));
-        QVERIFY(choose(w.cboPQ, 4));
-
-        // A radius keeps the centres of the last distance; only the circles change.
-        QVERIFY(choose(w.cboR2, 5));
-        QCOMPARE(checkCompleteChoice(w, 3, 5, 4), QString());
-        QVERIFY(choose(w.cboR1, 1));
-        QCOMPARE(checkCompleteChoice(w, 1, 5, 4), QString());
-        QCOMPARE(highlightedRules(w), QList<int>{2});
-        QVERIFY(choose(w.cboPQ, 9));
-        QCOMPARE(checkCompleteChoice(w, 1, 5, 9), QString());
-        QVERIFY(choose(w.cboR2, 1));
-        QCOMPARE(checkCompleteChoice(w, 1, 1, 9), QString());
-        QCOMPARE(highlightedRules(w), QList<int>{5});
-        // The same item again runs the whole choice again.
-        QVERIFY(choose(w.cboR2, 1));
-        QCOMPARE(checkCompleteChoice(w, 1, 1, 9), QString());
-        QCOMPARE(checkPrompt(w.rtfSelect, kRearrangePrompt), QString());
-        QVERIFY(w.lblPQ->isHidden());
-        QVERIFY(framesAt(w, 17.595));
-    }
-
     void everyCombinationHighlightsTheRelationThatHolds_data()
     {
-        QTest::addColumn<int>("last");
-        QTest::newRow("distance chosen last") << 2;
-        QTest::newRow("r1 chosen last") << 0;
-        QTest::newRow("r2 chosen last") << 1;
+        QTest::addColumn<int>("r1");
+        QTest::addColumn<int>("r2");
+        QTest::addColumn<int>("pq");
+        for (int r1 = 1; r1 <= 5; ++r1)
+            for (int r2 = 1; r2 <= 5; ++r2)
+                for (int pq = 0; pq <= 12; ++pq)
+                    QTest::addRow("radii %d and %d, centres %d apart", r1, r2, pq)
+                        << r1 << r2 << pq;
     }
 
-    // All 5 x 5 x 13 choices the lists offer, each reached through the list the row names.
+    // All 5 x 5 x 13 choices the lists offer, picked in the guided order.
     void everyCombinationHighlightsTheRelationThatHolds()
     {
-        QFETCH(int, last);
+        QFETCH(int, r1);
+        QFETCH(int, r2);
+        QFETCH(int, pq);
         LessonWindow w;
-        startLesson(w);
-        QVERIFY(clickButton(w, w.lblNext));
-        QVERIFY(choose(w.cboR1, 1));
-        QVERIFY(choose(w.cboR2, 1));
-        QVERIFY(choose(w.cboPQ, 0));
-
-        ComboBox *const lists[] = {w.cboR1, w.cboR2, w.cboPQ};
-        const int first[] = {1, 1, 0};
-        const int end[] = {6, 6, 13};
-        const int outer = last == 0 ? 2 : 0;
-        const int middle = last == 1 ? 2 : 1;
-        int checked = 0;
-        int value[3];
-        for (value[outer] = first[outer]; value[outer] < end[outer]; ++value[outer]) {
-            QVERIFY(choose(lists[outer], value[outer]));
-            for (value[middle] = first[middle]; value[middle] < end[middle]; ++value[middle]) {
-                QVERIFY(choose(lists[middle], value[middle]));
-                for (value[last] = first[last]; value[last] < end[last]; ++value[last]) {
-                    QVERIFY(choose(lists[last], value[last]));
-                    const QString fault = checkCompleteChoice(w, value[0], value[1], value[2]);
-                    QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("r1 %1, r2 %2, PQ %3: %4")
-                                                             .arg(value[0])
-                                                             .arg(value[1])
-                                                             .arg(value[2])
-                                                             .arg(fault)));
-                    ++checked;
-                }
-            }
-        }
-        QCOMPARE(checked, 325);
+        QVERIFY(startPractice(w, {r1, r2, pq}));
+        QCOMPARE(checkCompleteChoice(w, r1, r2, pq), QString());
     }
 
-    void backFromEveryStage_data()
+    void lessonFromEveryStage_data()
     {
-        QTest::addColumn<int>("chosen"); // how many of r1, r2, PQ were chosen
-        QTest::newRow("nothing chosen") << 0;
+        QTest::addColumn<int>("chosen"); // how many of r1 3, r2 2 and PQ 4 are picked
+        QTest::newRow("guided start") << 0;
         QTest::newRow("r1 chosen") << 1;
         QTest::newRow("r1 and r2 chosen") << 2;
         QTest::newRow("all three chosen") << 3;
     }
 
-    void backFromEveryStage()
+    // Next and the lists in the guided order up to a stage; Back from there keeps the choice and
+    // shows the introduction page in its reading layout; Next then starts the guided order again
+    // while no distance was chosen, or resumes the lesson as it was, in which the lists may then
+    // be changed in any order.
+    void lessonFromEveryStage()
     {
         QFETCH(int, chosen);
+        const QList<int> picked = QList<int>{3, 2, 4}.first(chosen);
         LessonWindow w;
-        startLesson(w);
-        QVERIFY(clickButton(w, w.lblNext));
-        if (chosen > 0)
+        QVERIFY(startPractice(w, picked));
+        checkStage(w, picked);
+        if (chosen == 0) {
+            QVERIFY(drawnCentred(w.rtfSelect));
+            // The invitation waits, unchanged, under the message box.
+            QCOMPARE(w.lblPQ->Top(), 0.106);
+            QCOMPARE(w.lblPQ->caption(), kInvitation);
+            QVERIFY(w.Timer5->Enabled());
+            // The later lists do not answer yet.
+            w.cboR2->setFocus();
+            QTest::keyClick(w.cboR2, Qt::Key_Down);
+            QCOMPARE(w.cboR2->Text(), QStringLiteral("r2"));
+            QCOMPARE(w.r2, qint16(0));
+        } else if (chosen == 2) {
+            // A new r1 while the distance is still open asks for the distance again.
+            w.lblPQ->hide();
+            w.rtfSelect->show();
+            QVERIFY(choose(w.cboR1, 4));
+            checkStage(w, {4, 2});
             QVERIFY(choose(w.cboR1, 3));
-        if (chosen > 1)
-            QVERIFY(choose(w.cboR2, 2));
-        if (chosen > 2)
-            QVERIFY(choose(w.cboPQ, 4));
-        const QString texts[] = {w.cboR1->Text(), w.cboR2->Text(), w.cboPQ->Text()};
-        const bool enabled[] = {w.cboR1->isEnabled(), w.cboR2->isEnabled(), w.cboPQ->isEnabled()};
+        } else if (chosen == 3) {
+            QVERIFY(drawnCentred(w.rtfSelect));
+            QVERIFY(!w.Timer5->Enabled());
+            QVERIFY(!w.Timer6->Enabled());
+        }
+        const QImage figure = w.surface().image();
+        ComboBox *const lists[] = {w.cboR1, w.cboR2, w.cboPQ};
+        QStringList texts;
+        for (ComboBox *list : lists)
+            texts << list->Text();
 
         QVERIFY(clickButton(w, w.lblBack));
 
         // The figure and the highlight are gone, the choice is kept.
         QCOMPARE(w.surface().operationCount(), 0);
-        QVERIFY(highlightedRules(w).isEmpty());
         for (RichTextBox *box : ruleBoxes(w))
-            QCOMPARE(box->toolTipText(), QString());
-        ComboBox *const lists[] = {w.cboR1, w.cboR2, w.cboPQ};
+            QVERIFY(box->backColor() != kYellow && box->toolTipText().isEmpty());
         for (int i = 0; i < 3; ++i) {
             QVERIFY(lists[i]->isHidden());
             QCOMPARE(lists[i]->Text(), texts[i]);
-            QCOMPARE(lists[i]->isEnabled(), enabled[i]);
+            QCOMPARE(lists[i]->isEnabled(), chosen >= i);
         }
         QCOMPARE(w.r1, qint16(chosen > 0 ? 3 : 0));
         QCOMPARE(w.r2, qint16(chosen > 1 ? 2 : 0));
         QCOMPARE(w.PQ, qint16(chosen > 2 ? 4 : 0));
-
         // The introduction page in its reading layout.
-        QVERIFY(w.lblBack->isHidden());
         QCOMPARE(w.form->childAt(w.lblBack->geometry().center()),
                  static_cast<QWidget *>(w.lblNext));
-        for (QWidget *hidden : std::initializer_list<QWidget *>{w.lblPrint, w.lblR1, w.lblR11,
-                                                                w.lblR2, w.lblR22, w.lblPQ1})
+        for (QWidget *hidden : std::initializer_list<QWidget *>{
+                 w.lblBack, w.lblPrint, w.lblR1, w.lblR11, w.lblR2, w.lblR22, w.lblPQ1})
             QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
-        QVERIFY(w.lblPQ->isVisible());
-        QCOMPARE(w.lblPQ->Top(), 16.0);
+        for (QWidget *shown :
+             std::initializer_list<QWidget *>{w.lblPQ, w.rtfSelect, w.lblRelative, w.rtfSuppose1,
+                                              w.rtfSuppose2, w.lblPossibility, w.rtfHighlight})
+            QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
         QCOMPARE(w.lblPQ->caption(), kInvitation);
-        QVERIFY(w.rtfSelect->isVisible());
-        QCOMPARE(w.rtfSelect->Text(), kContactLine);
-        for (int i = 0; i < kContactLine.size(); ++i) {
-            QCOMPARE(w.rtfSelect->colourAt(i), kBlue);
-            QCOMPARE(w.rtfSelect->charOffsetAt(i), 0);
-        }
-        QVERIFY(w.lblRelative->isVisible());
+        QCOMPARE(w.rtfSelect->Text(), contactLine());
+        for (int i = 0; i < contactLine().size(); ++i)
+            QVERIFY(w.rtfSelect->colourAt(i) == kBlue && w.rtfSelect->charOffsetAt(i) == 0);
         QCOMPARE(w.lblRelative->caption(), kHeading);
-        QCOMPARE(w.lblRelative->Left(), 3.175);
-        QCOMPARE(w.lblRelative->Top(), 1.482);
         QCOMPARE(w.lblRelative->font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(w.lblRelative->font().pointSizeF(), 20.0);
         QVERIFY(w.lblRelative->font().underline());
-        QVERIFY(w.rtfSuppose1->isVisible() && w.rtfSuppose2->isVisible());
-        QCOMPARE(w.rtfSuppose1->Top(), 2.752);
-        QCOMPARE(w.rtfSuppose2->Top(), 3.598);
-        QVERIFY(w.lblPossibility->isVisible());
-        QCOMPARE(w.lblPossibility->Top(), 4.868);
-        QVERIFY(w.rtfHighlight->isVisible());
-        const double tops[] = {5.927, 7.197, 8.467, 9.71, 11.007};
-        const QList<RichTextBox *> boxes = ruleBoxes(w);
-        for (int k = 0; k < boxes.size(); ++k) {
-            QCOMPARE(boxes[k]->Left(), 3.701);
-            QCOMPARE(boxes[k]->Top(), tops[k]);
-        }
-        QVERIFY(framesAt(w, 17.595));
-        QCOMPARE(w.cmdHome->Left(), 19.0);
-        QCOMPARE(w.cmdHome->Top(), 14.0);
+        QCOMPARE((QStringList{place(w.lblRelative), place(w.rtBox1), place(w.rtBox2),
+                              place(w.rtBox3), place(w.rtBox4), place(w.rtBox5), place(w.cmdHome)}),
+                 (QStringList{"lblRelative 3.175,1.482", "rtBox1 3.701,5.927", "rtBox2 3.701,7.197",
+                              "rtBox3 3.701,8.467", "rtBox4 3.701,9.71", "rtBox5 3.701,11.007",
+                              "cmdHome 19,14"}));
+        QCOMPARE((QList<double>{w.rtfSuppose1->Top(), w.rtfSuppose2->Top(), w.lblPossibility->Top(),
+                                w.lblPQ->Top()}),
+                 (QList<double>{2.752, 3.598, 4.868, 16.0}));
+        QCOMPARE(float(w.Shape1->Height()), 17.595f);
 
-        // Next again: a guided start while no distance was chosen, with the radii kept.
+        // Next again, with the focus somewhere else as the pupil comes back.
+        w.cmdHome->setFocus();
         QVERIFY(clickButton(w, w.lblNext));
-        if (chosen < 3) {
-            QVERIFY(w.cboR1->isEnabled());
-            QVERIFY(!w.cboR2->isEnabled());
-            QVERIFY(!w.cboPQ->isEnabled());
-            QCOMPARE(w.cboR1->Text(), texts[0]);
-            QCOMPARE(w.cboR2->Text(), texts[1]);
-            QCOMPARE(checkPrompt(w.rtfSelect, kGuidedPrompt), QString());
-            QVERIFY(w.lblR1->isHidden() && w.lblR2->isHidden());
-            QVERIFY(framesAt(w, 7.595));
-            QCOMPARE(w.surface().operationCount(), 0);
-            // ...and the lesson goes on from there in the guided order.
-            QVERIFY(choose(w.cboR1, 5));
-            QVERIFY(choose(w.cboR2, 1));
-            QVERIFY(choose(w.cboPQ, 4));
-            QCOMPARE(checkCompleteChoice(w, 5, 1, 4), QString());
-            QCOMPARE(highlightedRules(w), QList<int>{2});
-        } else {
-            QCOMPARE(checkCompleteChoice(w, 3, 2, 4), QString());
-        }
-    }
-
-    void resumeShowsTheSameFigureAndHighlight()
-    {
-        LessonWindow w;
-        startLesson(w);
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form));
-        QVERIFY(clickButton(w, w.lblNext));
-        QVERIFY(choose(w.cboR1, 3));
-        QVERIFY(choose(w.cboR2, 2));
-        QVERIFY(choose(w.cboPQ, 4));
-        const QImage figure = w.surface().image();
-        QVERIFY(clickButton(w, w.lblBack));
-        w.cmdHome->setFocus(); // the focus is somewhere else when the pupil comes back
-
-        QVERIFY(clickButton(w, w.lblNext));
-        QCOMPARE(w.surface().image(), figure);
-        QCOMPARE(checkCompleteChoice(w, 3, 2, 4), QString());
-        QCOMPARE(highlightedRules(w), QList<int>{3});
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.cboPQ));
-        QCOMPARE(checkPrompt(w.rtfSelect, kRearrangePrompt), QString());
-        QVERIFY(drawnCentred(w.rtfSelect));
-        for (QWidget *shown : std::initializer_list<QWidget *>{
-                 w.lblR1, w.lblR11, w.lblR2, w.lblR22, w.lblPQ1, w.lblPrint, w.lblRelative, w.cboR1,
-                 w.cboR2, w.cboPQ, w.lblBack})
-            QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
-        for (QWidget *hidden :
-             std::initializer_list<QWidget *>{w.lblPQ, w.lblNext, w.rtfSuppose1, w.rtfSuppose2,
-                                              w.lblPossibility, w.rtfHighlight})
-            QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
-        QCOMPARE(w.lblRelative->caption(), kHeading);
-        QCOMPARE(w.lblRelative->Left(), 3.175);
-        QCOMPARE(w.lblRelative->Top(), 1.482);
-        QCOMPARE(w.rtBox3->Left(), 3.0);
-        QCOMPARE(w.rtBox3->Top(), 5.0);
-        QVERIFY(framesAt(w, 17.595));
-        QVERIFY(!w.Timer2->Enabled());
         QVERIFY(w.Timer5->Enabled());
+        if (chosen < 3) {
+            checkStage(w, {});
+            // ...with the radii kept, and goes on from there in the guided order.
+            QCOMPARE(w.cboR1->Text() + w.cboR2->Text(), texts[0] + texts[1]);
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(choose(lists[i], QList<int>{5, 1, 4}[i]));
+            QCOMPARE(checkCompleteChoice(w, 5, 1, 4), QString());
+            return;
+        }
+        // The lesson resumes with the same figure and highlight.
+        checkStage(w, picked);
+        QCOMPARE(w.surface().image(), figure);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.cboPQ));
         QVERIFY(!w.Timer6->Enabled());
-        for (ComboBox *list : {w.cboR1, w.cboR2, w.cboPQ})
-            QVERIFY(list->isEnabled());
+        QCOMPARE(w.lblRelative->caption(), kHeading);
+        QCOMPARE(place(w.lblRelative), QStringLiteral("lblRelative 3.175,1.482"));
 
-        // The resumed lesson goes on: a new distance is drawn and classified.
-        QVERIFY(choose(w.cboPQ, 12));
-        QCOMPARE(checkCompleteChoice(w, 3, 2, 12), QString());
+        // A radius keeps the centres of the last distance; only the circles change. The same
+        // item again runs the whole choice again.
+        const int picks[][2] = {{2, 12}, {1, 5}, {0, 1}, {2, 9}, {1, 1}, {1, 1}};
+        QList<int> value = picked;
+        for (const auto &[list, pick] : picks) {
+            QVERIFY(choose(lists[list], pick));
+            value[list] = pick;
+            checkStage(w, value);
+        }
     }
 
-    void onlyAPickRunsAListHandler()
+    void typedTextIsReadWhenTheLessonNeedsIt_data()
     {
-        LessonWindow w;
-        startLesson(w);
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form));
-        QVERIFY(clickButton(w, w.lblNext));
-
-        typeInto(w.cboR1, QStringLiteral("3"));
-        QCOMPARE(w.cboR1->Text(), QStringLiteral("3"));
-        QTest::keyClick(w.cboR1->lineEdit(), Qt::Key_Return);
-        QTest::keyClick(w.cboR1->lineEdit(), Qt::Key_Tab);
-        QCOMPARE(w.r1, qint16(0));
-        QVERIFY(!w.cboR2->isEnabled());
-        QVERIFY(w.lblR1->isHidden());
-
-        // A pick from the open list does run it.
-        QVERIFY(choose(w.cboR1, 4));
-        QCOMPARE(w.r1, qint16(4));
-        QVERIFY(w.cboR2->isEnabled());
-        QVERIFY(w.lblR1->isVisible());
-
-        // So does an arrow key in the list's field: the first item after the placeholder.
-        w.cboR2->setFocus();
-        QTest::keyClick(w.cboR2->lineEdit(), Qt::Key_Down);
-        QCOMPARE(w.cboR2->Text(), QStringLiteral("1"));
-        QCOMPARE(w.r2, qint16(1));
-        QVERIFY(w.cboPQ->isEnabled());
-    }
-
-    void typedDistanceIsReadWhenTheLessonNeedsIt_data()
-    {
+        QTest::addColumn<int>("list"); // the list typed into: 1 for r2, 2 for PQ
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("read"); // the distance the lesson reads from it
-        QTest::addColumn<int>("rule"); // the rule that then holds for r1 4, r2 2
-        QTest::newRow("empty") << "" << 0 << 4;
-        QTest::newRow("letters") << "pq" << 0 << 4;
-        QTest::newRow("placeholder with a blank") << " PQ" << 0 << 4;
-        QTest::newRow("number then letters") << "7cm" << 7 << 5;
-        QTest::newRow("a half") << "2.5" << 2 << 2;
-        QTest::newRow("negative") << "-3" << -3 << 4;
-        QTest::newRow("exponent") << "1e3" << 1000 << 5;
-        QTest::newRow("exponent without digits") << "6e" << 6 << 1;
-        QTest::newRow("beyond the largest") << "99999" << 32767 << 5;
-        QTest::newRow("beyond the smallest") << "-99999" << -32768 << 4;
+        QTest::addColumn<int>("read"); // the distance the lesson then reads
+        QTest::addColumn<int>("rule"); // the rule that then holds
+        // After r1 3, r2 2, PQ 4, text typed into the distance's field, then r1 4 picked.
+        QTest::newRow("distance empty") << 2 << "" << 0 << 4;
+        QTest::newRow("distance letters") << 2 << "pq" << 0 << 4;
+        QTest::newRow("distance placeholder with a blank") << 2 << " PQ" << 0 << 4;
+        QTest::newRow("distance number then letters") << 2 << "7cm" << 7 << 5;
+        QTest::newRow("distance a half") << 2 << "2.5" << 2 << 2;
+        QTest::newRow("distance negative") << 2 << "-3" << -3 << 4;
+        QTest::newRow("distance exponent") << 2 << "1e3" << 1000 << 5;
+        QTest::newRow("distance exponent without digits") << 2 << "6e" << 6 << 1;
+        QTest::newRow("distance beyond the largest") << 2 << "99999" << 32767 << 5;
+        QTest::newRow("distance beyond the smallest") << 2 << "-99999" << -32768 << 4;
+        QTest::newRow("distance pasted, far longer than any number") << 2 << "paste" << 32767 << 5;
+        // After r1 3, r2 2, PQ 4, text typed into r2's field, then PQ 5 picked.
+        QTest::newRow("radius empty") << 1 << "" << 5 << 1;
+        QTest::newRow("radius letters") << 1 << "abc" << 5 << 1;
+        QTest::newRow("radius beyond the largest") << 1 << "40000" << 5 << 1;
+        QTest::newRow("radius exponent") << 1 << "9e99" << 5 << 1;
     }
 
-    // Typing alone runs nothing; a radius choice reads the typed distance for the rule but keeps
-    // the centres of the last distance picked; Next after Back draws the typed distance; and a
-    // pick from the list afterwards works as ever.
-    void typedDistanceIsReadWhenTheLessonNeedsIt()
+    // Typing alone runs nothing, and a typed radius waits for a pick. A radius pick reads a
+    // typed distance for the rule but keeps the centres of the last distance picked; Next after
+    // Back draws what is read; and a pick from the typed list afterwards works as ever.
+    void typedTextIsReadWhenTheLessonNeedsIt()
     {
+        QFETCH(int, list);
         QFETCH(QString, typed);
         QFETCH(int, read);
         QFETCH(int, rule);
         LessonWindow w;
-        startLesson(w);
-        QVERIFY(clickButton(w, w.lblNext));
-        QVERIFY(choose(w.cboR1, 3));
-        QVERIFY(choose(w.cboR2, 2));
-        QVERIFY(choose(w.cboPQ, 4));
-
-        typeInto(w.cboPQ, typed);
-        QCOMPARE(w.cboPQ->Text(), typed);
+        QVERIFY(startPractice(w, {3, 2, 4}));
+        ComboBox *const lists[] = {w.cboR1, w.cboR2, w.cboPQ};
+        // Replaces what the field shows, as the pupil does; nothing is picked.
+        QLineEdit *field = lists[list]->lineEdit();
+        lists[list]->setFocus();
+        field->selectAll();
+        if (typed == QLatin1String("paste")) {
+            QApplication::clipboard()->setText(QString(100000, QLatin1Char('7')));
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QVERIFY(field->text().size() > 1000);
+            typed = field->text();
+        } else if (typed.isEmpty()) {
+            QTest::keyClick(field, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(field, typed);
+        }
+        QCOMPARE(lists[list]->Text(), typed);
         QCOMPARE(w.PQ, qint16(4));
 
-        QVERIFY(choose(w.cboR1, 4));
+        const int r1 = list == 2 ? 4 : 3;
+        QVERIFY(choose(list == 2 ? w.cboR1 : w.cboPQ, list == 2 ? 4 : 5));
         QCOMPARE(int(w.PQ), read);
+        QCOMPARE(w.r2, qint16(2));
         QCOMPARE(highlightedRules(w), QList<int>{rule});
-        QCOMPARE(w.xP, 11.0f);
-        QCOMPARE(w.xQ, 15.0f);
-        QVERIFY(redPointsOnCircle(w.surface().image(), 11, 13, 4) >= 12);
+        QCOMPARE(w.xP, float(13 - (list == 2 ? 4 : read) / 2.0));
+        QVERIFY(redPointsOnCircle(w.surface().image(), w.xP, 13, r1) >= 12);
 
         QVERIFY(clickButton(w, w.lblBack));
         QVERIFY(clickButton(w, w.lblNext));
@@ -670,64 +503,8 @@ private slots:
         QCOMPARE(w.xP, float(13 - read / 2.0));
         QCOMPARE(highlightedRules(w), QList<int>{rule});
 
-        QVERIFY(choose(w.cboPQ, 4));
-        QCOMPARE(checkCompleteChoice(w, 4, 2, 4), QString());
-    }
-
-    void typedRadiusWaitsForAPick_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("empty") << "";
-        QTest::newRow("letters") << "abc";
-        QTest::newRow("beyond the largest") << "40000";
-        QTest::newRow("exponent") << "9e99";
-    }
-
-    void typedRadiusWaitsForAPick()
-    {
-        QFETCH(QString, typed);
-        LessonWindow w;
-        startLesson(w);
-        QVERIFY(clickButton(w, w.lblNext));
-        QVERIFY(choose(w.cboR1, 3));
-        QVERIFY(choose(w.cboR2, 2));
-        QVERIFY(choose(w.cboPQ, 4));
-
-        typeInto(w.cboR2, typed);
-        QVERIFY(choose(w.cboPQ, 5));
-        QCOMPARE(w.r2, qint16(2));
-        QCOMPARE(checkCompleteChoice(w, 3, 2, 5), QString());
-        QVERIFY(clickButton(w, w.lblBack));
-        QVERIFY(clickButton(w, w.lblNext));
-        QCOMPARE(checkCompleteChoice(w, 3, 2, 5), QString());
-        // The next pick replaces the typed text.
-        QVERIFY(choose(w.cboR2, 3));
-        QCOMPARE(checkCompleteChoice(w, 3, 3, 5), QString());
-    }
-
-    // A paste far longer than any number leaves the lesson running and answering.
-    void veryLongPasteIsHarmless()
-    {
-        LessonWindow w;
-        startLesson(w);
-        QVERIFY(clickButton(w, w.lblNext));
-        QVERIFY(choose(w.cboR1, 3));
-        QVERIFY(choose(w.cboR2, 2));
-        QVERIFY(choose(w.cboPQ, 4));
-        QApplication::clipboard()->setText(QString(100000, QLatin1Char('7')));
-        w.cboPQ->setFocus();
-        w.cboPQ->lineEdit()->selectAll();
-        QTest::keyClick(w.cboPQ->lineEdit(), Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(w.cboPQ->Text().size() > 1000);
-
-        QVERIFY(choose(w.cboR2, 1));
-        QCOMPARE(w.PQ, qint16(32767));
-        QCOMPARE(highlightedRules(w), QList<int>{5});
-        QVERIFY(clickButton(w, w.lblBack));
-        QVERIFY(clickButton(w, w.lblNext));
-        QCOMPARE(w.PQ, qint16(32767));
-        QVERIFY(choose(w.cboPQ, 2));
-        QCOMPARE(checkCompleteChoice(w, 3, 1, 2), QString());
+        QVERIFY(choose(lists[list], 3));
+        QCOMPARE(checkCompleteChoice(w, r1, list == 1 ? 3 : 2, list == 2 ? 3 : read), QString());
     }
 };
 
