@@ -135,7 +135,9 @@ void RichTextBox::setSelFontSize(double points)
     if (!m_selection.hasSelection() || points <= 0)
         return;
     QTextCharFormat format;
-    format.setFontPointSize(points);
+    // Rich-text boxes stop at 1638 points; larger sizes would only make Qt cache glyphs of
+    // gigabytes (found by fuzzing), and nothing larger fits any screen.
+    format.setFontPointSize(qMin(points, kLargestFontSize));
     m_selection.mergeCharFormat(format);
     updateBaselines(m_selection.selectionStart(), m_selection.selectionEnd());
 }

@@ -8,6 +8,9 @@
 
 namespace platform {
 
+// The largest font size a rich-text box takes, in points.
+inline constexpr double kLargestFontSize = 1638;
+
 struct RichTextDesign
 {
     const char *name;

@@ -326,6 +326,19 @@ private slots:
         QCOMPARE(w.rtBox1->SelLength(), expectedLength);
     }
 
+    void fontSizeStopsAtTheLargestABoxTakes()
+    {
+        // Found by fuzzing: 32767 points made Qt allocate a glyph cache of gigabytes.
+        LessonWindow w;
+        w.rtBox1->setText(QStringLiteral("abc"));
+        w.rtBox1->setSelStart(0);
+        w.rtBox1->setSelLength(1);
+        w.rtBox1->setSelFontSize(32767);
+        QCOMPARE(w.rtBox1->fontSizeAt(0), platform::kLargestFontSize);
+        w.rtBox1->setSelFontSize(7);
+        QCOMPARE(w.rtBox1->fontSizeAt(0), 7.0);
+    }
+
     void formatSubscriptLowersOnlyTheTokensDigit_data()
     {
         QTest::addColumn<QString>("text");
