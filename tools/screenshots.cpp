@@ -70,6 +70,9 @@ int main(int argc, char *argv[])
     if (w.CommonDialog1->EndDoc())
         std::printf("%s\n", qPrintable(pdf));
 
+    // The pupil's pointer crosses the window on its way to Back, which puts the help away.
+    w.Form_MouseMove();
+    w.lblBack_MouseMove();
     w.lblBack_Click();
     save(w, folder, QStringLiteral("after-back.png"));
     return 0;
