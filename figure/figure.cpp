@@ -26,10 +26,39 @@ double below(qint16 y)
     return float(y + 0.1);
 }
 
-void placeLength(platform::Surface &surface, qint16 xMid, qint16 yCentres)
+// The two red circles and the blue segment between their centres, with a 2-pixel pen.
+void drawCirclesAndSegment(platform::Surface &surface, float xP, float xQ, qint16 yCentres,
+                           qint16 r1, qint16 r2)
 {
+    surface.setDrawWidth(2);
+    surface.drawCircle(xP, yCentres, r1, kRed);
+    surface.drawCircle(xQ, yCentres, r2, kRed);
+    surface.drawLine(xP, yCentres, xQ, yCentres, kBlue);
+}
+
+// The length of PQ in small bold blue figures, as " n ", above the middle of the segment.
+void printLength(platform::Surface &surface, qint16 xMid, qint16 yCentres, qint16 pq)
+{
+    surface.setForeColor(kBlue);
+    surface.setFontSize(8);
+    surface.setFontBold(true);
     surface.setCurrentX(float(xMid - 0.2));
     surface.setCurrentY(float(yCentres - 0.35));
+    surface.printNumber(pq);
+}
+
+// A centre: its red letter just below it and a 3-pixel dot on it.
+void markCentre(platform::Surface &surface, float x, qint16 yCentres, const QString &letter,
+                quint32 dotColour)
+{
+    surface.setFontSize(10);
+    surface.setFontBold(true);
+    surface.setForeColor(kRed);
+    surface.setCurrentX(x);
+    surface.setCurrentY(below(yCentres));
+    surface.print(letter);
+    surface.setDrawWidth(3);
+    surface.setPoint(x, yCentres, dotColour);
 }
 
 } // namespace
@@ -45,30 +74,10 @@ void LessonWindow::DrawDistanceFigure()
     r1PlusR2 = platform::add16(r1, r2);
     absR1MinusR2 = platform::abs16(platform::subtract16(r1, r2));
 
-    s.setDrawWidth(2);
-    s.drawCircle(xP, yCentres, r1, kRed);
-    s.drawCircle(xQ, yCentres, r2, kRed);
-    s.drawLine(xP, yCentres, xQ, yCentres, kBlue);
-
-    s.setForeColor(kBlue);
-    s.setFontSize(8);
-    s.setFontBold(true);
-    placeLength(s, xMid, yCentres);
-    s.printNumber(PQ);
-
-    s.setFontSize(10);
-    s.setFontBold(true);
-    s.setForeColor(kRed);
-    s.setCurrentX(xP);
-    s.setCurrentY(below(yCentres));
-    s.print(QStringLiteral("P"));
-    s.setDrawWidth(3);
-    s.setPoint(xP, yCentres, kGreen);
-    s.setCurrentX(xQ);
-    s.setCurrentY(below(yCentres));
-    s.print(QStringLiteral("Q"));
-    s.setDrawWidth(3);
-    s.setPoint(xQ, yCentres, kDarkGreen);
+    drawCirclesAndSegment(s, xP, xQ, yCentres, r1, r2);
+    printLength(s, xMid, yCentres, PQ);
+    markCentre(s, xP, yCentres, QStringLiteral("P"), kGreen);
+    markCentre(s, xQ, yCentres, QStringLiteral("Q"), kDarkGreen);
 }
 
 void LessonWindow::DrawFigure()
@@ -83,29 +92,10 @@ void LessonWindow::DrawFigure()
     lblRelative->setVisible(true);
 
     // Centres and letters first: the circles and the segment are drawn over them.
-    s.setFontSize(10);
-    s.setFontBold(true);
-    s.setForeColor(kRed);
-    s.setCurrentX(xP);
-    s.setCurrentY(below(yCentres));
-    s.print(QStringLiteral("P"));
-    s.setDrawWidth(3);
-    s.setPoint(xP, yCentres, kGreen);
-    s.setCurrentX(xQ);
-    s.setCurrentY(below(yCentres));
-    s.print(QStringLiteral("Q"));
-    s.setPoint(xQ, yCentres, kGreen);
-
-    s.setDrawWidth(2);
-    s.drawCircle(xP, yCentres, r1, kRed);
-    s.drawCircle(xQ, yCentres, r2, kRed);
-    s.drawLine(xP, yCentres, xQ, yCentres, kBlue);
-
-    s.setForeColor(kBlue);
-    s.setFontSize(8);
-    s.setFontBold(true);
-    placeLength(s, xMid, yCentres);
-    s.printNumber(PQ);
+    markCentre(s, xP, yCentres, QStringLiteral("P"), kGreen);
+    markCentre(s, xQ, yCentres, QStringLiteral("Q"), kGreen);
+    drawCirclesAndSegment(s, xP, xQ, yCentres, r1, r2);
+    printLength(s, xMid, yCentres, PQ);
 
     ShadeCommonRegion();
 }

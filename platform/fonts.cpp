@@ -4,13 +4,13 @@
 
 namespace platform {
 
-QFont makeFont(const FontSpec &spec)
+QFont makeFont(const FontSpec &design)
 {
-    QFont font(QString::fromLatin1(spec.face));
-    font.setPointSizeF(spec.size);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromLatin1(design.face));
+    font.setPointSizeF(design.size);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
     return font;
 }
 

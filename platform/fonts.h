@@ -15,7 +15,7 @@ struct FontSpec
     bool underline = false;
 };
 
-QFont makeFont(const FontSpec &spec);
+QFont makeFont(const FontSpec &design);
 
 // The design names Windows fonts; on a classroom Linux machine their metric twins (Liberation)
 // or the nearest sans face stand in, so that texts keep their widths and line breaks.

@@ -780,11 +780,11 @@ std::vector<Action> shrink(std::vector<Action> actions, const Failure &failure,
 // SOAK_SEEDS: "1,2,5" or "1-8"; SOAK_ACTIONS: actions per seed.
 QList<quint64> seedsFromEnvironment(QList<quint64> fallback)
 {
-    const QString spec = qEnvironmentVariable("SOAK_SEEDS");
-    if (spec.isEmpty())
+    const QString seedList = qEnvironmentVariable("SOAK_SEEDS");
+    if (seedList.isEmpty())
         return fallback;
     QList<quint64> seeds;
-    for (const QString &part : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (const QString &part : seedList.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList range = part.split(QLatin1Char('-'));
         const quint64 first = range.at(0).trimmed().toULongLong();
         const quint64 last = range.size() > 1 ? range.at(1).trimmed().toULongLong() : first;
