@@ -12,11 +12,13 @@
 // seeds: SOAK_ACTIONS=25000 SOAK_SEEDS=1-8 tst_soak (make soak).
 
 #include "circlegeometry.h"
+#include "referencelistvalue.h"
 
 #include "platform/commondialog.h"
 #include "platform/program.h"
 #include "platform/runtimeerror.h"
 #include "window/lessonwindow.h"
+#include "window/placeholders.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -77,27 +79,6 @@ struct Action
 // ---------------------------------------------------------------------------------------------
 // The model
 
-const QString kR1Placeholder = QStringLiteral(" r1");
-const QString kR2Placeholder = QStringLiteral("r2");
-const QString kPQPlaceholder = QStringLiteral("PQ");
-
-// A list's value as the lesson's rules define it, read here another way than the program does:
-// the leading decimal number found by a regular expression, converted by the C library, rounded
-// half to even and held to the 16-bit range.
-qint16 modelListValue(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral(
-        "\\A[ \\t\\n\\r]*([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)"));
-    qsizetype ascii = 0;
-    while (ascii < text.size() && text.at(ascii).unicode() < 0x80)
-        ++ascii;
-    const QRegularExpressionMatch match = number.match(text.left(ascii));
-    if (!match.hasMatch())
-        return 0;
-    const double value = std::nearbyint(std::strtod(match.captured(1).toLatin1().constData(), nullptr));
-    return qint16(std::clamp(value, double(std::numeric_limits<qint16>::min()),
-                             double(std::numeric_limits<qint16>::max())));
-}
 
 // The rule that holds for the radii and the distance. The geometry decides for every figure the
 // lists can give. A distance below zero can only be typed; the lesson's order of tests puts it
@@ -133,11 +114,11 @@ struct Model
         return lists[list].text != placeholders[list];
     }
 
-    void classify() { yellowRule = expectedRule(r1, r2, modelListValue(lists[2].text)); }
+    void classify() { yellowRule = expectedRule(r1, r2, referenceListValue(lists[2].text)); }
 
     void distanceChoice()
     {
-        distance = modelListValue(lists[2].text);
+        distance = referenceListValue(lists[2].text);
         classify();
         printShown = true;
     }
@@ -146,12 +127,12 @@ struct Model
     {
         lists[list] = {item, index};
         if (list == 0) {
-            r1 = modelListValue(item);
+            r1 = referenceListValue(item);
             r2Open = true;
             if (chosen(2) && chosen(1))
                 classify();
         } else if (list == 1) {
-            r2 = modelListValue(item);
+            r2 = referenceListValue(item);
             pqOpen = true;
             if (chosen(2) && chosen(0))
                 classify();
