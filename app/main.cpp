@@ -12,15 +12,11 @@ namespace {
 // Qt aborts with a long message when it finds no display; a pupil's teacher gets one clear line.
 bool displayAvailable()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const auto set = [](const char *name) {
         const char *value = std::getenv(name);
         return value && *value;
     };
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
 }
 
 } // namespace
@@ -36,11 +32,9 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("two-circles"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Two Circles"));
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     LessonWindow window;
-    window.Form_Load();
-    window.show();
+    window.showAtDesignedPlace();
     return QApplication::exec();
 }

@@ -1,117 +1,132 @@
-// The figure on the window's surface: the circle with centre P and radius r1, the circle with
-// centre Q and radius r2, the segment PQ with its length, the centres with their letters, and a
-// green stipple over the region inside both circles. One centimetre of the surface is one unit.
+#include "figure/figure.h"
 
-#include "window/lessonwindow.h"
-
-#include "figure/commonregion.h"
-#include "platform/integer16.h"
+#include "choice/choice.h"
+#include "platform/colours.h"
+#include "platform/design.h"
 #include "platform/surface.h"
-#include "window/placeholders.h"
 
-#include <QString>
+#include <QWidget>
 
 namespace {
 
-// Colours as 0x00BBGGRR.
-constexpr quint32 kRed = 0x000000FF;
-constexpr quint32 kBlue = 0x00FF0000;
-constexpr quint32 kGreen = 0x0000C000;
-constexpr quint32 kDarkGreen = 0x00008000;
+constexpr float kGridStep = 0.2f;
 
-// The letters stand 1 mm below their centre; the length of PQ 2 mm left of and 3.5 mm above the
-// middle of the segment. Each position is worked out in double precision and kept as a single.
-double below(qint16 y)
+// The surface's text is the window's font, sized and bolded for the figure.
+QFont figureFont(double points)
 {
-    return float(y + 0.1);
-}
-
-// The two red circles and the blue segment between their centres, with a 2-pixel pen.
-void drawCirclesAndSegment(platform::Surface &surface, float xP, float xQ, qint16 yCentres,
-                           qint16 r1, qint16 r2)
-{
-    surface.setDrawWidth(2);
-    surface.drawCircle(xP, yCentres, r1, kRed);
-    surface.drawCircle(xQ, yCentres, r2, kRed);
-    surface.drawLine(xP, yCentres, xQ, yCentres, kBlue);
-}
-
-// The length of PQ in small bold blue figures, as " n ", above the middle of the segment.
-void printLength(platform::Surface &surface, qint16 xMid, qint16 yCentres, qint16 pq)
-{
-    surface.setForeColor(kBlue);
-    surface.setFontSize(8);
-    surface.setFontBold(true);
-    surface.setCurrentX(float(xMid - 0.2));
-    surface.setCurrentY(float(yCentres - 0.35));
-    surface.printNumber(pq);
-}
-
-// A centre: its red letter just below it and a 3-pixel dot on it.
-void markCentre(platform::Surface &surface, float x, qint16 yCentres, const QString &letter,
-                quint32 dotColour)
-{
-    surface.setFontSize(10);
-    surface.setFontBold(true);
-    surface.setForeColor(kRed);
-    surface.setCurrentX(x);
-    surface.setCurrentY(below(yCentres));
-    surface.print(letter);
-    surface.setDrawWidth(3);
-    surface.setPoint(x, yCentres, dotColour);
+    return design::font("MS Sans Serif", points, true);
 }
 
 } // namespace
 
-void LessonWindow::DrawDistanceFigure()
+void forEachStipplePoint(const Choice &choice, const std::function<void(float x, float y)> &dot)
 {
-    platform::Surface &s = surface();
-    xMid = 13;
-    yCentres = 13;
-    // For an odd distance the centres fall on half centimetres.
-    xP = float(13 - PQ / 2.0);
-    xQ = float(PQ / 2.0 + 13);
-    r1PlusR2 = platform::add16(r1, r2);
-    absR1MinusR2 = platform::abs16(platform::subtract16(r1, r2));
-
-    drawCirclesAndSegment(s, xP, xQ, yCentres, r1, r2);
-    printLength(s, xMid, yCentres, PQ);
-    markCentre(s, xP, yCentres, QStringLiteral("P"), kGreen);
-    markCentre(s, xQ, yCentres, QStringLiteral("Q"), kDarkGreen);
+    const float xStart = float(static_cast<long double>(choice.xP()) - *choice.r1);
+    const float xEnd = float(static_cast<long double>(*choice.r2) + choice.xQ());
+    const float yStart = float(Choice::kCentreLine - *choice.r1);
+    const float yEnd = float(Choice::kCentreLine + *choice.r2);
+    for (float x = xStart; x <= xEnd; x += kGridStep) {
+        for (float y = yStart; y <= yEnd; y += kGridStep) {
+            if (insideBothDiscs(choice, x, y))
+                dot(x, y);
+        }
+    }
 }
 
-void LessonWindow::DrawFigure()
+Figure::Figure(Surface &surface, QWidget *accessibleArea)
+    : m_surface(surface), m_accessibleArea(accessibleArea)
 {
-    // Until a distance is chosen there are no centres to draw around.
-    if (cboPQ->Text() == kPQPlaceholder)
+}
+
+void Figure::drawAfterDistanceChoice(const Choice &choice)
+{
+    m_surface.clear();
+    drawCirclesAndSegment(choice);
+    drawLength(choice);
+    drawCentre(QLatin1Char('P'), choice.xP(), colours::kGreen);
+    drawCentre(QLatin1Char('Q'), choice.xQ(), colours::kDarkGreen);
+    drawStipple(choice);
+    describe(choice);
+}
+
+void Figure::redrawAfterRadiusChoice(const Choice &choice)
+{
+    if (!choice.complete())
         return;
-
-    platform::Surface &s = surface();
-    s.clear();
-    frameHelp->setVisible(true);
-    lblRelative->setVisible(true);
-
-    // Centres and letters first: the circles and the segment are drawn over them.
-    markCentre(s, xP, yCentres, QStringLiteral("P"), kGreen);
-    markCentre(s, xQ, yCentres, QStringLiteral("Q"), kGreen);
-    drawCirclesAndSegment(s, xP, xQ, yCentres, r1, r2);
-    printLength(s, xMid, yCentres, PQ);
-
-    ShadeCommonRegion();
+    m_surface.clear();
+    drawCentre(QLatin1Char('P'), choice.xP(), colours::kGreen);
+    drawCentre(QLatin1Char('Q'), choice.xQ(), colours::kGreen);
+    drawCirclesAndSegment(choice);
+    drawLength(choice);
+    drawStipple(choice);
+    describe(choice);
 }
 
-void LessonWindow::ShadeCommonRegion()
+void Figure::erase()
 {
-    platform::Surface &s = surface();
-    s.setDrawWidth(1);
+    m_surface.clear();
+    m_accessibleArea->hide();
+}
 
-    ScanValues values{xScan, yScan, dP, dQ};
-    scanCommonRegion({xP, xQ, yCentres, r1, r2}, values, [&s](float x, float y) {
-        s.setDrawWidth(3);
-        s.setPoint(x, y, kGreen);
+void Figure::drawCirclesAndSegment(const Choice &choice)
+{
+    m_surface.drawCircle(choice.centreP(), *choice.r1, colours::kRed, 2);
+    m_surface.drawCircle(choice.centreQ(), *choice.r2, colours::kRed, 2);
+    m_surface.drawLine(choice.centreP(), choice.centreQ(), colours::kBlue, 2);
+}
+
+// The length as " n " in small bold blue figures, 2 mm left of and 3.5 mm above the middle of
+// the segment; each position is worked out in double precision and kept as a single.
+void Figure::drawLength(const Choice &choice)
+{
+    const QPointF at(float(Choice::kMidpoint - 0.2), float(Choice::kCentreLine - 0.35));
+    m_surface.drawText(at, QStringLiteral(" %1 ").arg(*choice.distance), figureFont(8),
+                       colours::kBlue);
+}
+
+// A centre: its red letter 1 mm below it and a 3-pixel dot on it.
+void Figure::drawCentre(QChar letter, float x, const QColor &dot)
+{
+    const QPointF at(x, Choice::kCentreLine);
+    m_surface.drawText(QPointF(x, float(Choice::kCentreLine + 0.1)), letter, figureFont(10),
+                       colours::kRed);
+    m_surface.drawDot(at, dot, 3);
+}
+
+void Figure::drawStipple(const Choice &choice)
+{
+    forEachStipplePoint(choice, [this](float x, float y) {
+        m_surface.drawDot({x, y}, colours::kGreen, 3);
     });
-    xScan = values.xScan;
-    yScan = values.yScan;
-    dP = values.dP;
-    dQ = values.dQ;
+}
+
+QString Figure::circlesInWords(const Choice &choice)
+{
+    return QStringLiteral("Circle with centre P and radius %1 cm, circle with centre Q and radius "
+                          "%2 cm, centres %3 cm apart.")
+        .arg(*choice.r1)
+        .arg(*choice.r2)
+        .arg(*choice.distance);
+}
+
+QString Figure::relationInWords(const Choice &choice)
+{
+    static const char *const relations[] = {
+        "touch each other externally",
+        "touch each other internally",
+        "intersect each other in 2 points",
+        "neither intersect nor touch and one of them is inside the other",
+        "do not intersect or touch and each is outside the other",
+    };
+    const int rule = choice.rule();
+    return QStringLiteral("The two circles %1; rule (%2) holds.")
+        .arg(QLatin1String(relations[rule - 1]))
+        .arg(rule);
+}
+
+void Figure::describe(const Choice &choice)
+{
+    m_accessibleArea->setAccessibleName(circlesInWords(choice));
+    m_accessibleArea->setAccessibleDescription(relationInWords(choice));
+    m_accessibleArea->show();
 }

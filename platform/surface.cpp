@@ -1,24 +1,44 @@
 #include "platform/surface.h"
 
-#include "platform/colour.h"
-#include "platform/fonts.h"
-#include "platform/twips.h"
+#include "platform/design.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
+#include <QTransform>
 #include <QWidget>
 
 #include <cmath>
-#include <QTransform>
 
-#include <cmath>
+namespace {
 
-namespace platform {
+QPointF toPixels(QPointF cm)
+{
+    return {design::centimetresToPixels(cm.x()), design::centimetresToPixels(cm.y())};
+}
 
-Surface::Surface(QWidget *owner, QSize logicalSize, quint32 backColour)
-    : m_owner(owner), m_logicalSize(logicalSize), m_backColour(backColour),
-      m_font(makeFont(FontSpec{}))
+// A dot a few pixels wide, centred where the point falls, is blurred differently at every place
+// it lands; a stipple of them looks ragged. Its centre is moved to the nearest place on the
+// device's pixel grid (a pixel's centre when the dot is an odd number of device pixels across,
+// a pixel's corner when even), so that every dot gets the same crisp round shape. The move is
+// less than a device pixel.
+QPointF onPixelGrid(const QPainter &painter, QPointF at, double width)
+{
+    const QTransform toDevice = painter.deviceTransform();
+    if (!toDevice.isInvertible() || toDevice.isRotating())
+        return at;
+    const QPointF device = toDevice.map(at);
+    const bool odd = qRound(width * toDevice.m11()) % 2 != 0;
+    const QPointF snapped =
+        odd ? QPointF(std::floor(device.x()) + 0.5, std::floor(device.y()) + 0.5)
+            : QPointF(std::round(device.x()), std::round(device.y()));
+    return toDevice.inverted().map(snapped);
+}
+
+} // namespace
+
+Surface::Surface(QWidget *owner, QSize logicalSize) : m_owner(owner), m_logicalSize(logicalSize)
 {
     setDevicePixelRatio(1.0);
 }
@@ -26,11 +46,6 @@ Surface::Surface(QWidget *owner, QSize logicalSize, quint32 backColour)
 Surface::~Surface()
 {
     flush();
-}
-
-QPointF Surface::toPixels(double x, double y) const
-{
-    return QPointF(centimetresToPixels(x), centimetresToPixels(y));
 }
 
 // Runs one drawing step on the screen image and on the record. The painters stay open between
@@ -42,7 +57,6 @@ template <typename Draw> void Surface::draw(Draw &&drawStep)
     beginPainting();
     drawStep(*m_imagePainter);
     drawStep(*m_batchPainter);
-    ++m_operations;
 }
 
 void Surface::beginPainting()
@@ -54,8 +68,8 @@ void Surface::beginPainting()
     }
 }
 
-// Asks the owner to repaint the part that changed. The request is made once, after the
-// handler that draws has returned, so a figure of thousands of dots costs one small update.
+// Asks the owner to repaint the part that changed. The request is made once, after the event
+// that draws has been handled, so a figure of thousands of dots costs one small update.
 void Surface::touched(const QRectF &pixels)
 {
     const QRect area = pixels.intersected(QRectF(QPointF(0, 0), QSizeF(m_logicalSize)))
@@ -99,85 +113,46 @@ void Surface::clear()
     m_drawnBounds = QRect();
     m_record.clear();
     m_image.fill(Qt::transparent);
-    m_currentX = 0;
-    m_currentY = 0;
-    m_operations = 0;
 }
 
-void Surface::setDrawWidth(int pixels)
+void Surface::drawCircle(QPointF centreCm, double radiusCm, const QColor &colour, int penWidth)
 {
-    m_drawWidth = pixels < 1 ? 1 : pixels;
-}
-
-void Surface::setFontSize(double points)
-{
-    if (points > 0)
-        m_font.setPointSizeF(points);
-}
-
-void Surface::drawCircle(double x, double y, double radius, quint32 colour)
-{
-    const QPointF centre = toPixels(x, y);
-    const double r = centimetresToPixels(radius);
-    const int width = m_drawWidth;
-    const double reach = std::abs(r) + width;
+    const QPointF centre = toPixels(centreCm);
+    const double r = design::centimetresToPixels(radiusCm);
+    const double reach = std::abs(r) + penWidth;
     touched(QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach));
     draw([&](QPainter &p) {
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(QPen(colourFromBgr(colour), width));
+        p.setPen(QPen(colour, penWidth));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, r, r);
     });
 }
 
-void Surface::drawLine(double x1, double y1, double x2, double y2, quint32 colour)
+void Surface::drawLine(QPointF fromCm, QPointF toCm, const QColor &colour, int penWidth)
 {
-    const QPointF from = toPixels(x1, y1);
-    const QPointF to = toPixels(x2, y2);
-    const int width = m_drawWidth;
-    touched(QRectF(from, to).normalized().adjusted(-width, -width, width, width));
+    const QPointF from = toPixels(fromCm);
+    const QPointF to = toPixels(toCm);
+    touched(QRectF(from, to).normalized().adjusted(-penWidth, -penWidth, penWidth, penWidth));
     draw([&](QPainter &p) {
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(QPen(colourFromBgr(colour), width, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(from, to);
     });
 }
 
-namespace {
-
-// A dot a few pixels wide, centred where the point falls, is blurred differently at every place
-// it lands; a stipple of them looks ragged. Its centre is moved to the nearest place on the
-// device's pixel grid (a pixel's centre when the dot is an odd number of device pixels across,
-// a pixel's corner when even), so that every dot gets the same crisp round shape. The move is
-// less than a device pixel.
-QPointF onPixelGrid(const QPainter &painter, QPointF at, double width)
-{
-    const QTransform toDevice = painter.deviceTransform();
-    if (!toDevice.isInvertible() || toDevice.isRotating())
-        return at;
-    const QPointF device = toDevice.map(at);
-    const bool odd = qRound(width * toDevice.m11()) % 2 != 0;
-    const QPointF snapped =
-        odd ? QPointF(std::floor(device.x()) + 0.5, std::floor(device.y()) + 0.5)
-            : QPointF(std::round(device.x()), std::round(device.y()));
-    return toDevice.inverted().map(snapped);
-}
-
-} // namespace
-
-void Surface::setPoint(double x, double y, quint32 colour)
+void Surface::drawDot(QPointF atCm, const QColor &colour, int width)
 {
     // Dots come in runs of thousands (the stipple); a run of one colour and width is gathered
     // and drawn in one go by drawDots, before anything else is drawn over it.
-    if (!m_dots.isEmpty() && (colour != m_dotColour || m_drawWidth != m_dotWidth))
+    if (!m_dots.isEmpty() && (colour != m_dotColour || width != m_dotWidth))
         drawDots();
     m_dotColour = colour;
-    m_dotWidth = m_drawWidth;
-    const QPointF at = toPixels(x, y);
+    m_dotWidth = width;
+    const QPointF at = toPixels(atCm);
     m_dots.append(at);
-    const double reach = m_drawWidth + 1;
+    const double reach = width + 1;
     touched(QRectF(at.x() - reach, at.y() - reach, 2 * reach, 2 * reach));
-    ++m_operations;
 }
 
 // One round dot, drawn once at the screen's density and copied wherever a dot goes. It is an
@@ -209,16 +184,15 @@ void Surface::drawDots()
     if (m_dots.isEmpty())
         return;
     beginPainting();
-    const QColor colour = colourFromBgr(m_dotColour);
     const int width = m_dotWidth;
 
     QPainter &screen = *m_imagePainter;
     if (width <= 1) {
         screen.setRenderHint(QPainter::Antialiasing, false);
-        screen.setPen(QPen(colour, 1));
+        screen.setPen(QPen(m_dotColour, 1));
         screen.drawPoints(m_dots.constData(), int(m_dots.size()));
     } else {
-        const QImage &dot = dotImage(colour, width);
+        const QImage &dot = dotImage(m_dotColour, width);
         const double half = dot.width() / (2.0 * dot.devicePixelRatio());
         for (const QPointF &at : std::as_const(m_dots))
             screen.drawImage(onPixelGrid(screen, at, width) - QPointF(half, half), dot);
@@ -228,17 +202,17 @@ void Surface::drawDots()
     // resolution it is replayed.
     QPainter &record = *m_batchPainter;
     record.setRenderHint(QPainter::Antialiasing, width > 1);
-    record.setPen(QPen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap));
+    record.setPen(
+        QPen(m_dotColour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap));
     record.drawPoints(m_dots.constData(), int(m_dots.size()));
     m_dots.clear();
 }
 
-void Surface::print(const QString &text)
+void Surface::drawText(QPointF topLeftCm, const QString &text, const QFont &font,
+                       const QColor &colour)
 {
-    const QFont font = m_font;
     const QFontMetricsF metrics(font);
-    const QPointF topLeft = toPixels(m_currentX, m_currentY);
-    const QColor colour = colourFromBgr(m_foreColour);
+    const QPointF topLeft = toPixels(topLeftCm);
     touched(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text) + 2, metrics.height() + 2)));
     draw([&](QPainter &p) {
         p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -246,25 +220,14 @@ void Surface::print(const QString &text)
         p.setPen(colour);
         p.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
     });
-    m_currentX = 0;
-    m_currentY += metrics.height() / centimetresToPixels(1.0);
 }
 
-QString Surface::numberText(qint16 value)
-{
-    return value < 0 ? QString::number(value) + QLatin1Char(' ')
-                     : QLatin1Char(' ') + QString::number(value) + QLatin1Char(' ');
-}
-
-void Surface::printNumber(qint16 value)
-{
-    print(numberText(value));
-}
-
-void Surface::paint(QPainter &painter, bool toScreen)
+void Surface::paint(QPainter &painter)
 {
     flush();
-    if (toScreen) {
+    const bool raster =
+        painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    if (raster && qFuzzyCompare(painter.deviceTransform().m11(), m_ratio)) {
         painter.drawImage(QPointF(0, 0), m_image);
         return;
     }
@@ -290,5 +253,3 @@ void Surface::setDevicePixelRatio(qreal ratio)
     for (const QPicture &picture : std::as_const(m_record))
         painter.drawPicture(QPointF(0, 0), picture);
 }
-
-} // namespace platform

@@ -1,15 +1,17 @@
 // Renders the lesson window offscreen into PNG files, for the README and for looking at what a
-// pupil sees. The window is driven through its own handlers, as a pupil's clicks would.
+// pupil sees. The window is driven as a pupil drives it, with the mouse.
 // Usage: lesson-screenshots [output-folder]   (QT_SCALE_FACTOR=2 renders a high-density set)
 
-#include "platform/commondialog.h"
+#include "cues/blinkingcue.h"
+#include "platform/choicelist.h"
 #include "window/lessonwindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QPageSize>
-#include <QPixmap>
 #include <QPrinter>
+#include <QMouseEvent>
 
 #include <cstdio>
 
@@ -19,18 +21,42 @@ void save(LessonWindow &window, const QString &folder, const QString &name)
 {
     QCoreApplication::processEvents();
     const QString path = QDir(folder).filePath(name);
-    if (!window.form->grab().save(path))
+    if (!window.grab().save(path))
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
 }
 
-// A pupil's pick of the item with that text.
-void pick(platform::ComboBox *list, const QString &item, void (LessonWindow::*handler)(),
-          LessonWindow &window)
+template <typename Widget> Widget *control(LessonWindow &window, const char *name)
 {
-    list->setCurrentIndex(list->findText(item));
-    (window.*handler)();
+    return window.findChild<Widget *>(QString::fromLatin1(name));
+}
+
+// A press and a release of the left button where the pointer already is.
+void click(LessonWindow &window, const char *name)
+{
+    auto *button = control<QAbstractButton>(window, name);
+    const QPointF at = button->rect().center();
+    const QPointF global = button->mapToGlobal(at);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, global, Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(button, &event);
+    }
+}
+
+// The pointer moving over a widget (with no button held).
+void hover(QWidget *widget, QPoint at)
+{
+    QMouseEvent event(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void hover(QWidget *widget)
+{
+    hover(widget, widget->rect().center());
 }
 
 } // namespace
@@ -43,37 +69,40 @@ int main(int argc, char *argv[])
     QDir().mkpath(folder);
 
     LessonWindow w;
-    w.Form_Load();
-    w.show();
+    // The renders do not depend on how fast they are made: Next keeps its designed style.
+    w.findChild<BlinkingCue *>(QStringLiteral("nextCue"))->stop();
+    w.showAtDesignedPlace();
     save(w, folder, QStringLiteral("introduction.png"));
 
-    w.lblNext_Click();
+    click(w, "lblNext");
     save(w, folder, QStringLiteral("guided-start.png"));
 
-    pick(w.cboR1, QStringLiteral("3"), &LessonWindow::cboR1_Click, w);
-    pick(w.cboR2, QStringLiteral("2"), &LessonWindow::cboR2_Click, w);
+    control<ChoiceList>(w, "cboR1")->choose(3);
+    control<ChoiceList>(w, "cboR2")->choose(2);
     save(w, folder, QStringLiteral("choose-distance.png"));
-    pick(w.cboPQ, QStringLiteral("4"), &LessonWindow::cboPQ_Click, w);
+    control<ChoiceList>(w, "cboPQ")->choose(4);
     save(w, folder, QStringLiteral("figure-r3-r2-pq4.png"));
 
-    w.lblPrint_MouseMove();
-    w.lblCombo_MouseMove();
+    hover(control<QWidget>(w, "lblPrint"));
+    // Near the lists: just below them, inside the area round them.
+    auto *near = control<QWidget>(w, "lblCombo");
+    hover(near, QPoint(near->width() / 2, near->height() - 4));
     save(w, folder, QStringLiteral("hover-print.png"));
 
     // The page Print gives, as a PDF file on A4 (the Makefile turns it into a PNG).
-    QPrinter &printer = w.CommonDialog1->printer();
+    QPrinter &printer = w.printing().printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
     const QString pdf = QDir(folder).filePath(QStringLiteral("printed-page.pdf"));
     printer.setOutputFileName(pdf);
-    w.CommonDialog1->PrintForm();
-    if (w.CommonDialog1->EndDoc())
-        std::printf("%s\n", qPrintable(pdf));
+    w.printing().replaceDialog([](QPrinter &) { return 1; });
+    w.printing().print();
+    std::printf("%s\n", qPrintable(pdf));
 
     // The pupil's pointer crosses the window on its way to Back, which puts the help away.
-    w.Form_MouseMove();
-    w.lblBack_MouseMove();
-    w.lblBack_Click();
+    hover(&w, QPoint(500, 720));
+    hover(control<QWidget>(w, "lblBack"));
+    click(w, "lblBack");
     save(w, folder, QStringLiteral("after-back.png"));
     return 0;
 }

@@ -1,10 +1,14 @@
 #pragma once
 
-class LessonWindow;
+class QWidget;
+class RuleBoard;
 
-// Names and descriptions that a screen reader reads for the label buttons, the lists and the
-// rule boxes. Nothing here changes what the window shows or how the mouse works.
-void describeForScreenReaders(LessonWindow &window);
+// How the lesson reads to assistive technology (a screen reader): the lists by lasting names
+// with their chosen values, the rule that holds marked and announced, the figure in words, and
+// the window's controls in the reading order of the page, without what is hidden or covered.
+// Nothing here changes what the window shows.
+void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules);
 
-// The description a rule box carries while it is highlighted as the rule that holds.
-inline constexpr const char *kRuleHoldsDescription = "This rule holds for the circles you chose.";
+// A control that only decorates (frames, captions, the area round the lists) carries this
+// property, and assistive technology is not shown it.
+inline constexpr const char *kDecorationProperty = "decoration";

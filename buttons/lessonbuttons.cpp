@@ -1,0 +1,72 @@
+#include "buttons/lessonbuttons.h"
+
+#include "platform/colours.h"
+#include "platform/labelbutton.h"
+
+LessonButtons::LessonButtons(const Widgets &buttons, QObject *parent)
+    : QObject(parent), m_buttons(buttons)
+{
+    connect(m_buttons.next, &LabelButton::hovered, this, [this] {
+        showNextPlain();
+        emit nextPointedAt();
+    });
+    for (LabelButton *button : {m_buttons.back, m_buttons.home, m_buttons.print})
+        connect(button, &LabelButton::hovered, button,
+                [button] { button->setTextColour(colours::kRed); });
+}
+
+namespace {
+
+void swap(LabelButton *from, LabelButton *to, std::optional<Qt::FocusReason> focus)
+{
+    to->show();
+    if (focus)
+        to->setFocus(*focus);
+    from->hide();
+}
+
+} // namespace
+
+void LessonButtons::offerNext(std::optional<Qt::FocusReason> focus)
+{
+    swap(m_buttons.back, m_buttons.next, focus);
+}
+
+void LessonButtons::offerBack(std::optional<Qt::FocusReason> focus)
+{
+    swap(m_buttons.next, m_buttons.back, focus);
+}
+
+bool LessonButtons::nextOffered() const
+{
+    return !m_buttons.next->isHidden();
+}
+
+void LessonButtons::offerPrint(bool offered)
+{
+    m_buttons.print->setVisible(offered);
+}
+
+void LessonButtons::showNextPlain()
+{
+    m_buttons.next->setTextColour(colours::kRed);
+    m_buttons.next->setBold(false);
+}
+
+void LessonButtons::showNextBold()
+{
+    m_buttons.next->setTextColour(colours::kBlue);
+    m_buttons.next->setBold(true);
+}
+
+void LessonButtons::calmAll()
+{
+    calmBackAndHome();
+    m_buttons.print->setTextColour(colours::kBlue);
+}
+
+void LessonButtons::calmBackAndHome()
+{
+    m_buttons.back->setTextColour(colours::kBlue);
+    m_buttons.home->setTextColour(colours::kBlue);
+}

@@ -1,0 +1,69 @@
+#include "cues/helparrow.h"
+
+#include "platform/colours.h"
+#include "platform/design.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QStyle>
+
+namespace {
+
+struct Edge
+{
+    double x1, y1, x2, y2; // twips within the panel
+    quint32 colour;
+    int width;
+};
+
+// In the order they are drawn: the later ones lie over the earlier ones.
+const Edge kEdges[] = {
+    {2520, -120, 3600, 600, 0x00FF00FF, 1}, {2520, 1200, 3600, 600, 0x00004000, 2},
+    {2520, -120, 2520, 120, 0x00FF00FF, 1}, {2520, 1200, 2520, 960, 0x00004000, 2},
+    {0, 120, 2520, 120, 0x00FF00FF, 1},     {0, 960, 2520, 960, 0x00004000, 2},
+    {0, 120, 0, 960, 0x00004000, 2},
+};
+
+} // namespace
+
+HelpArrow::HelpArrow(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frameHelp"));
+    setGeometry(design::pixelRect(8040, 720, 3615, 1335));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colours::kPaleGreen);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+
+    setAccessibleName(hintText());
+    hide();
+}
+
+QString HelpArrow::hintText()
+{
+    return QStringLiteral("Double Click any of these 3 buttons and turn mouse wheel.");
+}
+
+// The hint as a word-wrapped label draws it, then the outline over it; only slanting edges are
+// smoothed.
+void HelpArrow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QPalette hint = palette();
+    hint.setColor(QPalette::WindowText, colours::fromBgr(0x00C000C0));
+    painter.setFont(design::font("Times New Roman", 12, true));
+    style()->drawItemText(&painter, design::pixelRect(120, 240, 3255, 735),
+                          Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap |
+                              Qt::TextForceLeftToRight,
+                          hint, true, hintText(), QPalette::WindowText);
+    for (const Edge &edge : kEdges) {
+        const QPointF from(design::twipsToPixels(edge.x1), design::twipsToPixels(edge.y1));
+        const QPointF to(design::twipsToPixels(edge.x2), design::twipsToPixels(edge.y2));
+        painter.setRenderHint(QPainter::Antialiasing, from.x() != to.x() && from.y() != to.y());
+        painter.setPen(
+            QPen(QColor(colours::fromBgr(edge.colour)), edge.width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(from, to);
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+// The help panel: a block arrow pointing right at the three lists, with a hint inside. Its
+// outline is dark green below and magenta above; the parts above the panel's top edge are cut
+// off by the panel.
+class HelpArrow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HelpArrow(QWidget *parent);
+    static QString hintText();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

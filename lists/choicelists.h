@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+
+class ChoiceList;
+class QColor;
+class QLabel;
+class QWidget;
+
+// The three lists in which the pupil chooses r1, r2 and PQ, with their captions above them and
+// the area around them. At first they open one after the other: choosing r1 opens the list of
+// r2, choosing r2 opens the list of PQ. A list that has been chosen shows its caption and stops
+// flickering.
+class ChoiceLists : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Widgets
+    {
+        ChoiceList *r1;
+        ChoiceList *r2;
+        ChoiceList *distance;
+        // "r" with a small lowered "1" or "2".
+        std::array<QWidget *, 2> r1Caption;
+        std::array<QWidget *, 2> r2Caption;
+        QLabel *distanceCaption;
+        QWidget *surroundings;
+    };
+    ChoiceLists(const Widgets &widgets, QObject *parent);
+
+    // The lists shown with only r1 open.
+    void openForGuidedStart();
+    // The lists shown as they were left, with the captions of the radii.
+    void openForResume();
+    void close();
+    // Colours the list that waits for a choice: r1 until it is chosen, then r2, then PQ.
+    void colourWaitingList(const QColor &colour);
+    void focusRadius(Qt::FocusReason reason);
+    void focusDistance(Qt::FocusReason reason);
+
+signals:
+    void radiusChosen(int which, int value);
+    void distanceChosen(int value);
+    // The mouse moved near the lists.
+    void approached();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void settle(ChoiceList *list);
+
+    Widgets m_widgets;
+};

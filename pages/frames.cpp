@@ -1,0 +1,65 @@
+#include "pages/frames.h"
+
+#include "platform/colours.h"
+#include "platform/design.h"
+
+#include <QPainter>
+#include <QPen>
+
+namespace {
+
+struct Outline
+{
+    double left, top, width, height; // twips as designed; the height follows the middle frame
+    double heightFromMiddle;         // cm added to the middle frame's height
+    quint32 colour;
+    int penWidth;
+};
+
+const Outline kOutlines[] = {
+    {480, 600, 14295, 9975, 0, 0x0000683C, 4},     // middle
+    {540, 660, 14160, 9840, -0.25, 0x00808000, 1}, // inner
+    {360, 480, 14550, 10230, 0.4, 0x0000683C, 1},  // outer
+};
+
+} // namespace
+
+Frames::Frames(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(design::pixelRect(0, 0, 15270, 11040));
+}
+
+void Frames::setMiddleHeight(double cm)
+{
+    m_middle = float(cm);
+    update();
+}
+
+QRect Frames::outline(int index) const
+{
+    const Outline &outline = kOutlines[index];
+    double height = outline.height;
+    if (m_middle)
+        height = design::centimetresToTwips(float(double(*m_middle) + outline.heightFromMiddle));
+    return design::pixelRect(outline.left, outline.top, outline.width, height);
+}
+
+int Frames::outerHeight() const
+{
+    return outline(2).height();
+}
+
+void Frames::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (int index = 0; index < 3; ++index) {
+        const Outline &outline = kOutlines[index];
+        const QRect box = this->outline(index);
+        // A wide border lies inside the rectangle.
+        const qreal half = outline.penWidth / 2.0;
+        painter.setPen(QPen(QColor(colours::fromBgr(outline.colour)), outline.penWidth,
+                            Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(box).adjusted(half, half, -half, -half));
+    }
+}

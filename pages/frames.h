@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include <optional>
+
+// The three nested rectangles that frame the lesson area: a thin outer one, a thick middle one
+// and a thin inner one. Only the middle one's height is chosen; the inner one is 0.25 cm lower
+// and the outer one 0.4 cm higher, each worked out from the height the middle one took. Only
+// the strokes are drawn, and the mouse passes through.
+class Frames : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Frames(QWidget *parent);
+
+    // Full round the introduction and the figure; short while only the radii are asked for.
+    static constexpr double kFullHeight = 17.595;
+    static constexpr double kShortHeight = 7.595;
+    void setMiddleHeight(double cm);
+
+    // The outer frame's height in pixels as drawn.
+    int outerHeight() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect outline(int index) const;
+
+    // Until a page sets it, each frame has its designed height.
+    std::optional<float> m_middle;
+};

@@ -1,0 +1,154 @@
+#include "pages/pages.h"
+
+#include "pages/frames.h"
+#include "platform/colours.h"
+#include "platform/design.h"
+#include "platform/richtext.h"
+
+#include <QLabel>
+#include <QTextEdit>
+
+namespace {
+
+// The introduction's digits are lowered less than the rules' are.
+constexpr int kSubscriptOffset = -60;
+
+QString heading()
+{
+    // R²: the plane, with a superscript two.
+    return QStringLiteral("Relative position of two circles in R") + QChar(0x00B2);
+}
+
+const QString kInvitation = QStringLiteral("Let us test it for practice..    Click 'Next'.");
+const QString kContactLine =
+    QStringLiteral("Author:  lessons@example.org    Mobile:  07700 900461");
+
+void moveTo(QWidget *widget, double leftCm, double topCm)
+{
+    widget->move(design::twipsToPixels(design::centimetresToTwips(leftCm)),
+                 design::twipsToPixels(design::centimetresToTwips(topCm)));
+}
+
+void moveToTop(QWidget *widget, double topCm)
+{
+    widget->move(widget->x(), design::twipsToPixels(design::centimetresToTwips(topCm)));
+}
+
+} // namespace
+
+// The window opens on the introduction in its designed layout, which Back does not restore.
+Pages::Pages(const Texts &texts, QObject *parent) : QObject(parent), m_texts(texts)
+{
+    moveToTop(m_texts.promptLine, 16.0);
+    m_texts.promptLine->setText(kInvitation);
+    m_texts.heading->setText(heading());
+
+    richtext::write(
+        m_texts.firstSentence,
+        QStringLiteral("Suppose that the centre of a circle is P and its radius is r1."));
+    richtext::lowerRadiusDigits(m_texts.firstSentence, kSubscriptOffset);
+    richtext::write(m_texts.secondSentence,
+                    QStringLiteral("Suppose that in the same plane there is another circle with "
+                                   "centre Q and radius r2."));
+    richtext::lowerRadiusDigits(m_texts.secondSentence, kSubscriptOffset);
+    for (QTextEdit *sentence : {m_texts.firstSentence, m_texts.secondSentence})
+        sentence->setAccessibleName(sentence->toPlainText());
+
+    m_texts.messageLine->show();
+    writeMessage(kContactLine, false);
+}
+
+void Pages::showIntroduction()
+{
+    QLabel *heading = m_texts.heading;
+    heading->setText(::heading());
+    heading->show();
+    moveTo(heading, 3.175, 1.482);
+    QFont font = heading->font();
+    font.setFamily(QStringLiteral("Times New Roman"));
+    font.setUnderline(true);
+    font.setPointSizeF(20);
+    heading->setFont(font);
+
+    m_texts.possibilities->show();
+    moveToTop(m_texts.possibilities, 4.868);
+    m_texts.firstSentence->show();
+    moveToTop(m_texts.firstSentence, 2.752);
+    m_texts.secondSentence->show();
+    moveToTop(m_texts.secondSentence, 3.598);
+
+    m_texts.promptLine->show();
+    moveToTop(m_texts.promptLine, 16);
+    m_texts.promptLine->setText(kInvitation);
+    m_texts.messageLine->show();
+    writeMessage(kContactLine, false);
+    showFullFrames();
+}
+
+void Pages::showGuidedStart()
+{
+    hideIntroduction();
+    m_texts.messageLine->show();
+    m_texts.frames->setMiddleHeight(Frames::kShortHeight);
+    writeMessage(QStringLiteral("Now  select  length  of  radius  r1  and  r2  for  the  circles."),
+                 true);
+}
+
+void Pages::showResume()
+{
+    hideIntroduction();
+    m_texts.heading->show();
+    moveTo(m_texts.heading, 3.175, 1.482);
+    m_texts.heading->setText(heading());
+    offerRearranging();
+    showFullFrames();
+}
+
+void Pages::askForDistance()
+{
+    m_texts.messageLine->hide();
+    m_texts.promptLine->show();
+    m_texts.promptLine->setText(
+        QStringLiteral(" Select the distance PQ between  their centers P and Q"));
+}
+
+void Pages::hideDistancePrompt()
+{
+    m_texts.promptLine->hide();
+}
+
+void Pages::offerRearranging()
+{
+    m_texts.promptLine->hide();
+    m_texts.messageLine->show();
+    writeMessage(QStringLiteral("You can rearrange r1 , r2 and PQ"), true);
+}
+
+void Pages::showFullFrames()
+{
+    m_texts.frames->setMiddleHeight(Frames::kFullHeight);
+}
+
+// On the practice page the prompt line waits under the message line, from where it comes out
+// with the distance prompt. While the message line covers it, it is hidden, so that assistive
+// technology does not read out a text nobody can see.
+void Pages::hideIntroduction()
+{
+    m_texts.firstSentence->hide();
+    m_texts.secondSentence->hide();
+    m_texts.possibilities->hide();
+    moveToTop(m_texts.promptLine, 0.106);
+    m_texts.promptLine->hide();
+}
+
+// The message line in blue; the prompts are centred with the digits of r1 and r2 lowered, the
+// contact line keeps the box's own alignment.
+void Pages::writeMessage(const QString &text, bool centredWithSubscripts)
+{
+    QTextEdit *line = m_texts.messageLine;
+    richtext::write(line, text, centredWithSubscripts ? Qt::AlignHCenter : Qt::AlignLeft);
+    richtext::colourAll(line, colours::kBlue);
+    if (centredWithSubscripts)
+        richtext::lowerRadiusDigits(line, kSubscriptOffset);
+    line->setAccessibleName(text.simplified());
+}

@@ -1,0 +1,103 @@
+#include "platform/choicelist.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPalette>
+
+ChoiceList::ChoiceList(const QString &placeholder, int first, int last, QWidget *parent)
+    : QComboBox(parent), m_placeholder(placeholder), m_first(first), m_last(last)
+{
+    setEditable(true);
+    // A typed text is never added to the list, and no completion turns typing into a pick.
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setDuplicatesEnabled(true);
+    for (int i = first; i <= last; ++i)
+        addItem(QString::number(i));
+    setCurrentIndex(-1);
+    lineEdit()->setText(placeholder);
+    // Qt's own handling of Enter and of leaving the field would match the typed text against
+    // the items by itself; here that is commitTyped's job.
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    connect(lineEdit(), &QLineEdit::returnPressed, this, &ChoiceList::commitTyped);
+    connect(lineEdit(), &QLineEdit::editingFinished, this, &ChoiceList::commitTyped);
+    connect(this, &QComboBox::activated, this, &ChoiceList::pick);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+    setCursor(Qt::ArrowCursor);
+}
+
+std::optional<int> ChoiceList::value() const
+{
+    if (currentIndex() < 0)
+        return std::nullopt;
+    return m_first + currentIndex();
+}
+
+bool ChoiceList::choose(int value)
+{
+    if (value < m_first || value > m_last || !isVisible() || !isEnabled())
+        return false;
+    setCurrentIndex(value - m_first);
+    showLastChoice();
+    pick(value - m_first);
+    return true;
+}
+
+void ChoiceList::setBackground(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour);
+    setPalette(p);
+    lineEdit()->setPalette(p);
+}
+
+QColor ChoiceList::background() const
+{
+    return palette().color(QPalette::Active, QPalette::Base);
+}
+
+void ChoiceList::pick(int index)
+{
+    if (index >= 0)
+        emit chosen(m_first + index);
+}
+
+void ChoiceList::commitTyped()
+{
+    if (!lineEdit()->isModified())
+        return;
+    bool isNumber = false;
+    const int typed = QLocale::c().toInt(lineEdit()->text().trimmed(), &isNumber);
+    if (isNumber && typed >= m_first && typed <= m_last && isVisible() && isEnabled()) {
+        setCurrentIndex(typed - m_first);
+        showLastChoice();
+        pick(typed - m_first);
+    } else {
+        showLastChoice();
+    }
+}
+
+void ChoiceList::showLastChoice()
+{
+    lineEdit()->setText(currentIndex() >= 0 ? itemText(currentIndex()) : m_placeholder);
+}
+
+void ChoiceList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && lineEdit()->isModified()) {
+        showLastChoice();
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void ChoiceList::hideEvent(QHideEvent *event)
+{
+    if (lineEdit()->isModified())
+        showLastChoice();
+    QComboBox::hideEvent(event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+
+// The lesson's colours. They are designed as 0x00BBGGRR values (red in the low byte); this is
+// the one place where such a value becomes a QColor.
+namespace colours {
+
+constexpr QRgb fromBgr(quint32 bgr)
+{
+    return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+inline const QColor kRed = fromBgr(0x000000FF);
+inline const QColor kBlue = fromBgr(0x00FF0000);
+inline const QColor kYellow = fromBgr(0x0000FFFF);
+inline const QColor kGreen = fromBgr(0x0000C000);
+inline const QColor kDarkGreen = fromBgr(0x00008000);
+inline const QColor kMagenta = fromBgr(0x00FF00FF);
+inline const QColor kCyan = fromBgr(0x00FFFF00);
+inline const QColor kBlack = fromBgr(0x00000000);
+// The window's background, and that of most labels and of the text boxes.
+inline const QColor kPaleGreen = fromBgr(0x00DCFFD5);
+// The note under the rules.
+inline const QColor kLightYellow = fromBgr(0x00C0FFFF);
+// Texts in dark blue (the statement of the possibilities, the invitation).
+inline const QColor kDarkBlue = fromBgr(0x00C00000);
+// The system's window-text colour, which the label buttons start in.
+inline const QColor kWindowText = Qt::black;
+
+} // namespace colours

@@ -1,0 +1,79 @@
+#include "platform/labelbutton.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+LabelButton::LabelButton(const QString &text, QWidget *parent) : QAbstractButton(parent)
+{
+    setText(text);
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
+    setFocusPolicy(Qt::TabFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void LabelButton::setTextColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+QColor LabelButton::textColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void LabelButton::setBold(bool bold)
+{
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+}
+
+void LabelButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    const int flags = Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap | Qt::TextForceLeftToRight;
+    style()->drawItemText(&painter, rect(), flags, option.palette, isEnabled(), text(),
+                          QPalette::WindowText);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QStyleOptionFocusRect ring;
+        ring.initFrom(this);
+        ring.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ring, &painter, this);
+    }
+}
+
+void LabelButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void LabelButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_mouseClick = true;
+    QAbstractButton::mouseReleaseEvent(event);
+    m_mouseClick = false;
+}
+
+void LabelButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void LabelButton::mouseMoveEvent(QMouseEvent *event)
+{
+    emit hovered();
+    QAbstractButton::mouseMoveEvent(event);
+}

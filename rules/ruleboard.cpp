@@ -1,0 +1,121 @@
+#include "rules/ruleboard.h"
+
+#include "platform/colours.h"
+#include "platform/design.h"
+#include "platform/richtext.h"
+
+#include <QTextEdit>
+
+namespace {
+
+// The rules' digits are lowered 80 twips (4 points) and set in 7-point type.
+constexpr int kSubscriptOffset = -80;
+constexpr double kSubscriptSize = 7;
+
+// A highlighted box is a little lower than designed (405 twips, about 0.714 cm); it keeps that
+// height once it has been highlighted.
+constexpr float kHighlightHeight = 0.7f;
+
+struct Rule
+{
+    const char *text;
+    // The phrases whose digit is lowered, in order. Rules (3) and (5) reach the digits of
+    // "r1 + r2" through the whole phrase, so that no search runs on to the "2" of "2 Points".
+    std::initializer_list<std::pair<const char *, char>> subscripts;
+};
+
+const Rule kRules[] = {
+    {" (1)  If PQ =  r1 + r2 then the two circles touch each other externally.",
+     {{"r1", '1'}, {"r2", '2'}}},
+    {" (2)  If PQ = | r1 - r2 | then the two circles touch each other internally.",
+     {{"r1", '1'}, {"r2", '2'}}},
+    {" (3)  If | r1 - r2 | < PQ < r1 + r2  then the two circles intersect each other in 2 Points.",
+     {{"r1", '1'}, {"r2", '2'}, {"r1 + r2", '1'}, {"r1 + r2", '2'}}},
+    {" (4)  If PQ < | r1 - r2 |  then the two circles neither intersect nor touch and one of "
+     "them is inside the other.",
+     {{"r1", '1'}, {"r2", '2'}}},
+    {" (5)  If PQ > r1 + r2  then the two circles do not intersect or touch and each is outside "
+     "the other.",
+     {{"r1 + r2", '1'}, {"r1 + r2", '2'}}},
+};
+
+void setBackground(QTextEdit *box, const QColor &colour)
+{
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, colour);
+    box->setPalette(p);
+    box->viewport()->setPalette(p);
+}
+
+} // namespace
+
+RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, QObject *parent)
+    : QObject(parent), m_boxes(boxes), m_note(note)
+{
+    richtext::write(m_note,
+                    QStringLiteral("It  will  be  highlighted  according  to  your  "
+                                   "selection  of  r1 ,  r2  and  PQ."),
+                    Qt::AlignHCenter);
+    richtext::lowerRadiusDigits(m_note, kSubscriptOffset);
+    m_note->setAccessibleName(m_note->toPlainText());
+}
+
+void RuleBoard::writePlain()
+{
+    for (std::size_t k = 0; k < m_boxes.size(); ++k) {
+        QTextEdit *box = m_boxes[k];
+        richtext::write(box, QString::fromLatin1(kRules[k].text));
+        for (const auto &[phrase, digit] : kRules[k].subscripts)
+            richtext::lowerDigit(box, QString::fromLatin1(phrase), QLatin1Char(digit),
+                                 kSubscriptOffset, kSubscriptSize);
+        setBackground(box, colours::kPaleGreen);
+        box->setToolTip(QString());
+        box->setAccessibleName(box->toPlainText().simplified());
+    }
+    setHolding(0);
+}
+
+void RuleBoard::highlight(int rule)
+{
+    writePlain();
+    QTextEdit *box = m_boxes[rule - 1];
+    setBackground(box, colours::kYellow);
+    QRect shape = box->geometry();
+    shape.setHeight(design::twipsToPixels(design::centimetresToTwips(kHighlightHeight)));
+    box->setGeometry(shape);
+    box->setToolTip(m_note->toPlainText());
+    setHolding(rule);
+}
+
+void RuleBoard::setHolding(int rule)
+{
+    for (std::size_t k = 0; k < m_boxes.size(); ++k) {
+        const bool holds = int(k) + 1 == rule;
+        m_boxes[k]->setProperty(kHoldsProperty, holds);
+        m_boxes[k]->setAccessibleDescription(
+            holds ? QStringLiteral("This rule holds for the circles you chose.") : QString());
+    }
+    if (rule != m_holding) {
+        m_holding = rule;
+        emit ruleThatHoldsChanged(rule);
+    }
+}
+
+// The introduction's reading layout, 3.701 cm from the left.
+void RuleBoard::placeForReading()
+{
+    const double tops[] = {5.927, 7.197, 8.467, 9.71, 11.007};
+    for (std::size_t k = 0; k < m_boxes.size(); ++k)
+        m_boxes[k]->move(design::twipsToPixels(design::centimetresToTwips(3.701)),
+                         design::twipsToPixels(design::centimetresToTwips(tops[k])));
+    m_note->show();
+}
+
+// The practice page's column: 3 cm from the left, one centimetre apart from 3 cm down.
+void RuleBoard::placeInColumn()
+{
+    for (std::size_t k = 0; k < m_boxes.size(); ++k)
+        m_boxes[k]->move(design::twipsToPixels(design::centimetresToTwips(3)),
+                         design::twipsToPixels(design::centimetresToTwips(3.0 + k)));
+    m_note->hide();
+}

@@ -1,0 +1,203 @@
+#include "window/controls.h"
+
+#include "cues/helparrow.h"
+#include "pages/frames.h"
+#include "platform/choicelist.h"
+#include "platform/colours.h"
+#include "platform/design.h"
+#include "platform/labelbutton.h"
+
+#include <QLabel>
+#include <QTextEdit>
+
+// The window as designed. Positions and sizes are twips (left, top, width, height), colours
+// 0x00BBGGRR. Qt stacks a later sibling in front of an earlier one, so the controls are made
+// from back to front: the windowless ones (labels, the frames, the text buttons) first, then
+// the boxes and lists, which stand in front of them.
+
+namespace {
+
+struct Rect
+{
+    double left, top, width, height;
+};
+
+enum Visibility
+{
+    Hidden,
+    Shown
+};
+
+void place(QWidget *widget, const char *name, Rect r, const QFont &font, Visibility visibility)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setFont(font);
+    widget->setGeometry(design::pixelRect(r.left, r.top, r.width, r.height));
+    // Every control takes the mouse over its whole rectangle, so that the window's own hover
+    // (over the bare surface) never runs under one.
+    widget->setMouseTracking(true);
+    widget->setAttribute(Qt::WA_NoMousePropagation);
+    widget->setVisible(visibility == Shown);
+}
+
+void colour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(role, colour);
+    widget->setPalette(p);
+}
+
+// A label draws only its letters unless it has a background colour.
+QLabel *label(QWidget *window, const char *name, Rect r, const QString &text, const QFont &font,
+              quint32 fore, std::optional<quint32> back, Qt::Alignment align, Visibility visibility)
+{
+    auto *label = new QLabel(text, window);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setMargin(0);
+    label->setIndent(0);
+    label->setAlignment(Qt::AlignTop | align);
+    label->setCursor(Qt::ArrowCursor);
+    colour(label, QPalette::WindowText, colours::fromBgr(fore));
+    if (back) {
+        colour(label, QPalette::Window, colours::fromBgr(*back));
+        label->setAutoFillBackground(true);
+    }
+    place(label, name, r, font, visibility);
+    return label;
+}
+
+// A text button pressed by Alt and its letter, wherever the keyboard focus is.
+LabelButton *button(QWidget *window, const char *name, Rect r, const QString &text, Qt::Key key,
+                    Visibility visibility, bool opaque = false)
+{
+    auto *button = new LabelButton(text, window);
+    button->setShortcut(QKeySequence(Qt::ALT | key));
+    button->setTextColour(colours::kWindowText);
+    if (opaque) {
+        colour(button, QPalette::Window, colours::kPaleGreen);
+        button->setAutoFillBackground(true);
+    }
+    place(button, name, r, design::font("Arial", 9.75), visibility);
+    return button;
+}
+
+// A read-only text box of one line: it runs on to its edge instead of wrapping into a second
+// line it would hide. The pupil reads it; only assistive technology focuses it.
+QTextEdit *textBox(QWidget *window, const char *name, Rect r, const QFont &font, quint32 back,
+                   Visibility visibility = Shown)
+{
+    auto *box = new QTextEdit(window);
+    box->setFrameShape(QFrame::NoFrame);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::NoTextInteraction);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAcceptRichText(false);
+    box->setUndoRedoEnabled(false);
+    box->document()->setDocumentMargin(1);
+    box->setWordWrapMode(QTextOption::NoWrap);
+    box->viewport()->setMouseTracking(true);
+    box->viewport()->setCursor(Qt::ArrowCursor);
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, colours::fromBgr(back));
+    p.setColor(QPalette::Text, colours::kBlack);
+    box->setPalette(p);
+    box->viewport()->setPalette(p);
+    place(box, name, r, font, visibility);
+    return box;
+}
+
+ChoiceList *list(QWidget *window, const char *name, Rect r, const QString &placeholder, int first,
+                 int last, bool enabled)
+{
+    auto *list = new ChoiceList(placeholder, first, last, window);
+    list->setEnabled(enabled);
+    place(list, name, r, design::font("MS Sans Serif", 12, true), Hidden);
+    return list;
+}
+
+} // namespace
+
+Controls buildControls(QWidget *w)
+{
+    using design::font;
+    constexpr quint32 blue = 0x00FF0000;
+    constexpr quint32 paleGreen = 0x00DCFFD5;
+    constexpr quint32 darkBlue = 0x00C00000;
+    Controls c;
+
+    // Behind everything: the figure's stand-in for assistive technology; it draws nothing.
+    c.figureArea = new QWidget(w);
+    c.figureArea->setObjectName(QStringLiteral("figure"));
+    c.figureArea->setAttribute(Qt::WA_TransparentForMouseEvents);
+    c.figureArea->setGeometry(design::pixelRect(2 * 567, 8 * 567, 22 * 567, 10 * 567));
+    c.figureArea->hide();
+
+    c.heading = label(w, "lblRelative", {1800, 840, 9735, 495}, QString(),
+                      font("Times New Roman", 20.25, true, true, true), 0x00000000, {},
+                      Qt::AlignLeft, Shown);
+    QLabel *r1 = label(w, "lblR1", {11955, 720, 75, 255}, QStringLiteral("r"),
+                       font("Times New Roman", 14.25), blue, paleGreen, Qt::AlignRight, Hidden);
+    QLabel *r2 = label(w, "lblR2", {12630, 720, 105, 255}, QStringLiteral("r"),
+                       font("Times New Roman", 14.25), blue, paleGreen, Qt::AlignRight, Hidden);
+    c.distanceCaption =
+        label(w, "lblPQ1", {13365, 795, 375, 255}, QStringLiteral("PQ"),
+              font("MS Sans Serif", 9.75, true), blue, paleGreen, Qt::AlignHCenter, Hidden);
+    c.r1Caption = {r1, label(w, "lblR11", {12015, 885, 90, 165}, QStringLiteral("1"),
+                             font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden)};
+    c.r2Caption = {r2, label(w, "lblR22", {12735, 870, 90, 165}, QStringLiteral("2"),
+                             font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden)};
+    c.promptLine = label(w, "lblPQ", {1680, 60, 10215, 435},
+                         QStringLiteral(" Select the distance PQ between  their centers P and Q."),
+                         font("Trebuchet MS", 14.25, false, true), darkBlue, paleGreen,
+                         Qt::AlignHCenter, Shown);
+    c.possibilities =
+        label(w, "lblPossibility", {2280, 3120, 9495, 375},
+              QStringLiteral(
+                  "In this Situation one and only one Possibility exists, out of below five.."),
+              font("Times New Roman", 15.75, false, true), darkBlue, {}, Qt::AlignLeft, Shown);
+
+    // An invisible area round the lists, where the help arrow may come out.
+    c.listSurroundings = new QWidget(w);
+    place(c.listSurroundings, "lblCombo", {11640, 1080, 2415, 615}, w->font(), Shown);
+    c.frames = new Frames(w);
+    c.frames->setObjectName(QStringLiteral("frames"));
+
+    c.home = button(w, "lblHome", {14280, 120, 495, 255}, QStringLiteral("Home"), Qt::Key_H, Shown);
+    c.home->setCursor(Qt::PointingHandCursor);
+    // Back shares Next's place; Next is offered first.
+    c.back =
+        button(w, "lblBack", {13440, 120, 495, 255}, QStringLiteral("Back"), Qt::Key_B, Hidden);
+    c.next = button(w, "lblNext", {13440, 120, 495, 255}, QStringLiteral("Next"), Qt::Key_N, Shown,
+                    true);
+    c.next->setCursor(Qt::PointingHandCursor);
+    c.print =
+        button(w, "lblPrint", {12600, 120, 495, 255}, QStringLiteral("Print"), Qt::Key_P, Hidden);
+    c.print->setCursor(Qt::PointingHandCursor);
+
+    const QFont ruleFont = font("Times New Roman", 14.25);
+    c.messageLine = textBox(w, "rtfSelect", {2280, 0, 10200, 435},
+                            font("Trebuchet MS", 14.25, false, true), paleGreen, Hidden);
+    c.rules[0] = textBox(w, "rtBox1", {2580, 3720, 7680, 405}, ruleFont, paleGreen);
+    c.rules[1] = textBox(w, "rtBox2", {2580, 4440, 7800, 405}, ruleFont, paleGreen);
+    c.rules[4] = textBox(w, "rtBox5", {2580, 6600, 10800, 405}, ruleFont, paleGreen);
+    // Rule (4) is the longest: its box is 180 twips wider than first drawn so that its last
+    // word shows. It still ends inside the frames.
+    c.rules[3] = textBox(w, "rtBox4", {2580, 5865, 11820, 405}, ruleFont, paleGreen);
+    c.note = textBox(w, "rtfHighlight", {1680, 7920, 11640, 495},
+                     font("Times New Roman", 15.75, true, true), 0x00C0FFFF);
+    c.firstSentence = textBox(w, "rtfSuppose1", {2280, 1920, 8730, 375},
+                              font("Times New Roman", 15.75), paleGreen);
+    c.secondSentence = textBox(w, "rtfSuppose2", {2280, 2400, 11595, 375},
+                               font("Times New Roman", 15.75), paleGreen);
+    c.rules[2] = textBox(w, "rtBox3", {2580, 5160, 9240, 405}, ruleFont, paleGreen);
+
+    c.r1 = list(w, "cboR1", {11730, 1080, 690, 420}, QStringLiteral(" r1"), 1, 5, true);
+    c.r2 = list(w, "cboR2", {12510, 1080, 615, 420}, QStringLiteral("r2"), 1, 5, false);
+    c.distance = list(w, "cboPQ", {13230, 1080, 735, 420}, QStringLiteral("PQ"), 0, 12, false);
+
+    c.helpArrow = new HelpArrow(w);
+    return c;
+}
