@@ -1,38 +1,34 @@
 // The two-circles lesson: one window that teaches how two circles in a plane can lie.
 
+#include "app/launch.h"
 #include "window/lessonwindow.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-// Qt aborts with a long message when it finds no display; a pupil's teacher gets one clear line.
-bool displayAvailable()
-{
-    const auto set = [](const char *name) {
-        const char *value = std::getenv(name);
-        return value && *value;
-    };
-    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
-}
-
-} // namespace
+#include <vector>
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
-        std::fprintf(stderr,
-                     "two-circles: no display found (DISPLAY is not set); run it on a "
-                     "desktop, or on a virtual one with: xvfb-run -a %s\n",
-                     argv[0]);
+    // What Qt reads when its platform starts has to be right before QApplication exists.
+    const double wantedScale = launch::takeScaleFactorBelowOne();
+    launch::avoidSessionBusAutolaunch();
+    if (!launch::displayNamed()) {
+        launch::reportNoDisplay(argv[0]);
         return 1;
     }
+    // QApplication takes its own options out of argv; a restart needs them as they came.
+    const std::vector<char *> arguments(argv, argv + argc + 1);
+
+    launch::NoDisplayGuard guard(argv[0]);
     QApplication app(argc, argv);
+    guard.release();
     QApplication::setApplicationName(QStringLiteral("two-circles"));
+    // No display name: Qt would append it to the caption in the title bar. The desktop finds
+    // the lesson's name and icon through its desktop entry instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TwoCircles"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    launch::fitToScreen(wantedScale, arguments.data());
 
     LessonWindow window;
     window.showAtDesignedPlace();

@@ -148,14 +148,17 @@ QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object
 
 } // namespace
 
-void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules)
+void installAccessibleInterfaces()
 {
     static const bool installed = [] {
         QAccessible::installFactory(lessonInterfaces);
         return true;
     }();
     Q_UNUSED(installed);
+}
 
+void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules)
+{
     const auto name = [window](const char *objectName, const char *text, const char *description) {
         auto *control = window->findChild<QWidget *>(QString::fromLatin1(objectName));
         control->setAccessibleName(QString::fromLatin1(text));

@@ -9,6 +9,10 @@ class RuleBoard;
 // Nothing here changes what the window shows.
 void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules);
 
+// The lesson's own accessible interfaces; installed before the first control is made, since
+// Qt keeps the interface it first made for a control.
+void installAccessibleInterfaces();
+
 // A control that only decorates (frames, captions, the area round the lists) carries this
 // property, and assistive technology is not shown it.
 inline constexpr const char *kDecorationProperty = "decoration";

@@ -1,0 +1,248 @@
+#include "app/launch.h"
+
+#include "platform/design.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QList>
+#include <QScreen>
+#include <QString>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace launch {
+
+namespace {
+
+// The client area as window/lessonwindow.cpp designs it, in twips.
+constexpr double kClientWidthTwips = 15270;
+constexpr double kClientHeightTwips = 11040;
+
+// Room for what a window manager puts around the client area: a title bar above and thin
+// borders, in logical pixels. Nothing of the window may lie beyond the available area.
+constexpr double kFrameWidth = 8;
+constexpr double kFrameHeight = 36;
+
+// Set for the restarted program, which is fitted already and is never restarted again.
+constexpr char kRestartedVariable[] = "TWO_CIRCLES_RESTARTED";
+
+// Tolerance against a product like 96 * 0.5 landing just below the integer it stands for.
+constexpr double kEpsilon = 1e-9;
+
+double scaleFactorInForce()
+{
+    bool ok = false;
+    const double factor = qgetenv("QT_SCALE_FACTOR").toDouble(&ok);
+    return ok && factor > 0 ? factor : 1.0;
+}
+
+// Why no window could open, for the one line the pupil's teacher reads.
+QByteArray noDisplayReason()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    // The platform may carry options ("offscreen:size=...") or list fallbacks ("wayland;xcb").
+    const QByteArray first = platform.split(';').constFirst().split(':').constFirst();
+    if (!first.isEmpty() && first != "xcb")
+        return "the Qt platform \"" + platform + "\" could not start";
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty())
+        return "DISPLAY is not set";
+    return "cannot open display \"" + display + "\"";
+}
+
+struct HeldMessage
+{
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+// The guard's state; a message handler is a plain function, so it lives here.
+const char *guardedProgram = nullptr;
+QtMessageHandler previousHandler = nullptr;
+QList<HeldMessage> heldMessages;
+
+void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    // The only fatal message QApplication's construction gives is the platform's failure to
+    // start. Qt would abort after it; the program says why in its own words and ends.
+    if (type == QtFatalMsg) {
+        reportNoDisplay(guardedProgram);
+        std::_Exit(1);
+    }
+    heldMessages.append({type, QByteArray(context.category), text});
+}
+
+} // namespace
+
+QSizeF designedClientSize()
+{
+    return QSizeF(kClientWidthTwips, kClientHeightTwips) * (96.0 / design::kTwipsPerInch);
+}
+
+double takeScaleFactorBelowOne()
+{
+    bool ok = false;
+    const double factor = qgetenv("QT_SCALE_FACTOR").toDouble(&ok);
+    // Qt itself ignores a value that is no positive number; so does the program.
+    if (!ok || factor <= 0 || factor >= 1)
+        return 1.0;
+    qputenv("QT_SCALE_FACTOR", "1");
+    return factor;
+}
+
+void avoidSessionBusAutolaunch()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    QByteArray address("disabled:");
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) {
+        const QByteArray bus = QFile::encodeName(QDir(runtime).filePath(QStringLiteral("bus")));
+        struct stat info;
+        // D-Bus addresses escape every byte outside [-0-9A-Za-z_/.\*].
+        if (::stat(bus.constData(), &info) == 0 && S_ISSOCK(info.st_mode))
+            address = "unix:path=" + bus.toPercentEncoding("/\\*", "~");
+    }
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+}
+
+bool displayNamed()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+void reportNoDisplay(const char *programPath)
+{
+    std::fprintf(stderr,
+                 "two-circles: no display found (%s); run it on a desktop, or on a virtual one "
+                 "with: xvfb-run -a %s\n",
+                 noDisplayReason().constData(), programPath);
+}
+
+NoDisplayGuard::NoDisplayGuard(const char *programPath)
+{
+    guardedProgram = programPath;
+    heldMessages.clear();
+    previousHandler = qInstallMessageHandler(holdOrGiveUp);
+}
+
+NoDisplayGuard::~NoDisplayGuard()
+{
+    release();
+}
+
+void NoDisplayGuard::release()
+{
+    if (!guardedProgram)
+        return;
+    guardedProgram = nullptr;
+    qInstallMessageHandler(previousHandler);
+    // The platform started, so Qt's warnings meant something after all: let them through.
+    const QList<HeldMessage> held = std::exchange(heldMessages, {});
+    for (const HeldMessage &message : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        if (previousHandler)
+            previousHandler(message.type, context, message.text);
+        else
+            qt_message_output(message.type, context, message.text);
+    }
+}
+
+QList<int> wholeTextDpis()
+{
+    // Measured on the window in every state of the lesson (tst_launch checks each of them).
+    // Under 47, half the designed size, the smallest type is no longer legible.
+    return {47, 53, 56, 61, 62, 66, 67, 68, 71, 72, 73, 76, 77, 78, 82, 83, 86, 87, 88, 92};
+}
+
+FontDpiChoice fittingFontDpi(QSizeF clientAt96, const ScreenMetrics &screen, double qtScaleFactor,
+                             double wantedScale, const QList<int> &wholeDpis)
+{
+    if (clientAt96.isEmpty() || screen.logicalDpi <= 0 || screen.devicePixelRatio <= 0 ||
+        qtScaleFactor <= 0)
+        return {};
+    double scale = wantedScale > 0 ? std::min(wantedScale, 1.0) : 1.0;
+    if (!screen.available.isEmpty()) {
+        const QSizeF client = clientAt96 * (screen.logicalDpi / 96.0);
+        scale = std::min({scale, (screen.available.width() - kFrameWidth) / client.width(),
+                          (screen.available.height() - kFrameHeight) / client.height()});
+    }
+    if (scale >= 1.0)
+        return {};
+
+    const double platformDpi = screen.logicalDpi * screen.devicePixelRatio / qtScaleFactor;
+    FontDpiChoice choice{int(std::floor(platformDpi * scale + kEpsilon)), false};
+    // From 96 up the logical DPI stays 96 and only the device pixel ratio grows, so every DPI
+    // there draws the window whole.
+    if (choice.dpi < 96 && !wholeDpis.isEmpty()) {
+        const auto above = std::upper_bound(wholeDpis.cbegin(), wholeDpis.cend(), choice.dpi);
+        choice = above == wholeDpis.cbegin() ? FontDpiChoice{wholeDpis.constFirst(), true}
+                                             : FontDpiChoice{*(above - 1), false};
+    }
+    // Only ever smaller: the window already is at or below what the screen allows.
+    if (choice.dpi >= platformDpi - kEpsilon)
+        return {};
+    return choice;
+}
+
+void fitToScreen(double wantedScale, char *const arguments[])
+{
+    if (qEnvironmentVariableIsSet(kRestartedVariable)) {
+        qunsetenv(kRestartedVariable);
+        return;
+    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const ScreenMetrics metrics{screen->logicalDotsPerInch(), screen->devicePixelRatio(),
+                                QSizeF(screen->availableGeometry().size())};
+    const FontDpiChoice choice = fittingFontDpi(designedClientSize(), metrics, scaleFactorInForce(),
+                                                wantedScale, wholeTextDpis());
+    if (choice.dpi <= 0)
+        return;
+    if (choice.clamped)
+        std::fputs("two-circles: the screen is too small for the whole lesson window; it is drawn "
+                   "at about half its size, the smallest that stays legible\n",
+                   stderr);
+
+    // Qt reads the font DPI once, when its platform starts; so the program starts again with
+    // it. Nothing has been shown yet, and exec keeps the process, its id and its arguments.
+    const bool hadFontDpi = qEnvironmentVariableIsSet("QT_FONT_DPI");
+    const QByteArray fontDpi = qgetenv("QT_FONT_DPI");
+    qputenv("QT_FONT_DPI", QByteArray::number(choice.dpi));
+    qputenv(kRestartedVariable, "1");
+    const QByteArray program = QFile::encodeName(QCoreApplication::applicationFilePath());
+    ::execv(program.constData(), arguments);
+
+    const int error = errno;
+    qunsetenv(kRestartedVariable);
+    if (hadFontDpi)
+        qputenv("QT_FONT_DPI", fontDpi);
+    else
+        qunsetenv("QT_FONT_DPI");
+    std::fprintf(stderr,
+                 "two-circles: could not restart to fit the screen (%s); the window keeps "
+                 "its present size\n",
+                 std::strerror(error));
+}
+
+} // namespace launch

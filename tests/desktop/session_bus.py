@@ -1,0 +1,59 @@
+#!/usr/bin/python3
+"""Started without a session bus, the lesson leaves nothing behind: no dbus-launch or dbus-daemon
+started on its behalf outlives it, and no ~/.dbus folder appears in a fresh home folder. The
+lesson is ended as a pupil ends it, with Home, and ends with status 0."""
+
+import os
+import shutil
+import signal
+import tempfile
+
+import desktop
+from desktop import Session, check, clean_environment
+
+
+def bus_processes_of(home):
+    """dbus-launch and dbus-daemon processes that carry this home folder in their environment,
+    that is, that were started for a program run with it."""
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/comm") as comm:
+                name = comm.read().strip()
+            if name not in ("dbus-launch", "dbus-daemon"):
+                continue
+            with open(f"/proc/{pid}/environ", "rb") as environ:
+                if f"HOME={home}".encode() in environ.read().split(b"\0"):
+                    found.append((int(pid), name))
+        except OSError:
+            continue  # gone meanwhile, or not ours to read
+    return found
+
+
+def test(program):
+    # libdbus autolaunches with dbus-launch; where it is missing nothing could be left behind, and
+    # this check would prove nothing.
+    check(shutil.which("dbus-launch"), "this test needs dbus-launch (Debian package dbus-x11)")
+    home = tempfile.mkdtemp(prefix="two-circles-home-")
+    try:
+        with Session() as session:
+            display = session.xvfb(1280, 1024)
+            lesson = session.start([program], env=clean_environment(
+                DISPLAY=display, HOME=home, DBUS_SESSION_BUS_ADDRESS=None))
+            window = desktop.lesson_window(display, lesson.pid)
+            status = desktop.end_with_home(display, window, lesson)
+            check(status == 0, f"the lesson ended with status {status}")
+            left = bus_processes_of(home)
+            check(not left, f"the lesson left bus processes running: {left}")
+        check(not os.path.exists(os.path.join(home, ".dbus")), "the lesson created ~/.dbus")
+    finally:
+        # Whatever a failing run left behind was started for it: end it too.
+        for pid, _ in bus_processes_of(home):
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except OSError:
+                pass
+        shutil.rmtree(home, ignore_errors=True)
+
+
+desktop.main(test)
