@@ -2,14 +2,11 @@
 
 #include "platform/design.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QList>
 #include <QScreen>
-#include <QString>
 
 #include <algorithm>
 #include <cerrno>
@@ -26,12 +23,11 @@ namespace launch {
 
 namespace {
 
-// The client area as window/lessonwindow.cpp designs it, in twips.
+// The designed client area in twips (tst_launch checks it against the window's).
 constexpr double kClientWidthTwips = 15270;
 constexpr double kClientHeightTwips = 11040;
 
-// Room for what a window manager puts around the client area: a title bar above and thin
-// borders, in logical pixels. Nothing of the window may lie beyond the available area.
+// Room for a window manager's title bar and borders, in logical pixels.
 constexpr double kFrameWidth = 8;
 constexpr double kFrameHeight = 36;
 
@@ -69,7 +65,7 @@ struct HeldMessage
     QString text;
 };
 
-// The guard's state; a message handler is a plain function, so it lives here.
+// The guard's state: a message handler is a plain function.
 const char *guardedProgram = nullptr;
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage> heldMessages;

@@ -45,11 +45,6 @@ QRect Frames::outline(int index) const
     return design::pixelRect(outline.left, outline.top, outline.width, height);
 }
 
-int Frames::outerHeight() const
-{
-    return outline(2).height();
-}
-
 void Frames::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -20,9 +20,6 @@ public:
     static constexpr double kShortHeight = 7.595;
     void setMiddleHeight(double cm);
 
-    // The outer frame's height in pixels as drawn.
-    int outerHeight() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -25,13 +25,12 @@ const QString kContactLine =
 
 void moveTo(QWidget *widget, double leftCm, double topCm)
 {
-    widget->move(design::twipsToPixels(design::centimetresToTwips(leftCm)),
-                 design::twipsToPixels(design::centimetresToTwips(topCm)));
+    widget->move(design::pixelsAt(leftCm), design::pixelsAt(topCm));
 }
 
 void moveToTop(QWidget *widget, double topCm)
 {
-    widget->move(widget->x(), design::twipsToPixels(design::centimetresToTwips(topCm)));
+    widget->move(widget->x(), design::pixelsAt(topCm));
 }
 
 } // namespace

@@ -35,6 +35,11 @@ double centimetresToTwips(double cm)
     return cm * kTwipsPerCentimetre;
 }
 
+int pixelsAt(double cm)
+{
+    return twipsToPixels(centimetresToTwips(cm));
+}
+
 QRect pixelRect(double left, double top, double width, double height)
 {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),

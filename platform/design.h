@@ -17,6 +17,8 @@ double pixelsPerTwip();
 int twipsToPixels(double twips);
 double centimetresToPixels(double cm);
 double centimetresToTwips(double cm);
+// A position or size in centimetres on the window, in whole pixels as the design rounds them.
+int pixelsAt(double cm);
 
 // A designed rectangle in pixels; left, top, width and height are rounded each on its own.
 QRect pixelRect(double left, double top, double width, double height);

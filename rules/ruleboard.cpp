@@ -81,7 +81,7 @@ void RuleBoard::highlight(int rule)
     QTextEdit *box = m_boxes[rule - 1];
     setBackground(box, colours::kYellow);
     QRect shape = box->geometry();
-    shape.setHeight(design::twipsToPixels(design::centimetresToTwips(kHighlightHeight)));
+    shape.setHeight(design::pixelsAt(kHighlightHeight));
     box->setGeometry(shape);
     box->setToolTip(m_note->toPlainText());
     setHolding(rule);
@@ -106,8 +106,7 @@ void RuleBoard::placeForReading()
 {
     const double tops[] = {5.927, 7.197, 8.467, 9.71, 11.007};
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        m_boxes[k]->move(design::twipsToPixels(design::centimetresToTwips(3.701)),
-                         design::twipsToPixels(design::centimetresToTwips(tops[k])));
+        m_boxes[k]->move(design::pixelsAt(3.701), design::pixelsAt(tops[k]));
     m_note->show();
 }
 
@@ -115,7 +114,6 @@ void RuleBoard::placeForReading()
 void RuleBoard::placeInColumn()
 {
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        m_boxes[k]->move(design::twipsToPixels(design::centimetresToTwips(3)),
-                         design::twipsToPixels(design::centimetresToTwips(3.0 + k)));
+        m_boxes[k]->move(design::pixelsAt(3), design::pixelsAt(3.0 + k));
     m_note->hide();
 }

@@ -19,7 +19,7 @@ namespace {
 
 int px(double cm)
 {
-    return design::twipsToPixels(design::centimetresToTwips(cm));
+    return design::pixelsAt(cm);
 }
 
 const char *const kRules[] = {"rtBox1", "rtBox2", "rtBox3", "rtBox4", "rtBox5"};

@@ -69,12 +69,13 @@ int main(int argc, char *argv[])
     QDir().mkpath(folder);
 
     LessonWindow w;
-    // The renders do not depend on how fast they are made: Next keeps its designed style.
+    // The renders do not depend on how fast they are made: the cues keep still.
     w.findChild<BlinkingCue *>(QStringLiteral("nextCue"))->stop();
     w.showAtDesignedPlace();
     save(w, folder, QStringLiteral("introduction.png"));
 
     click(w, "lblNext");
+    w.findChild<BlinkingCue *>(QStringLiteral("listCue"))->stop();
     save(w, folder, QStringLiteral("guided-start.png"));
 
     control<ChoiceList>(w, "cboR1")->choose(3);
