@@ -17,7 +17,7 @@
 
 namespace {
 
-void save(LessonWindow &window, const QString &folder, const QString &name)
+void saveShot(LessonWindow &window, const QString &folder, const QString &name)
 {
     QCoreApplication::processEvents();
     const QString path = QDir(folder).filePath(name);
@@ -33,7 +33,7 @@ template <typename Widget> Widget *control(LessonWindow &window, const char *nam
 }
 
 // A press and a release of the left button where the pointer already is.
-void click(LessonWindow &window, const char *name)
+void pressWithMouse(LessonWindow &window, const char *name)
 {
     auto *button = control<QAbstractButton>(window, name);
     const QPointF at = button->rect().center();
@@ -47,16 +47,16 @@ void click(LessonWindow &window, const char *name)
 }
 
 // The pointer moving over a widget (with no button held).
-void hover(QWidget *widget, QPoint at)
+void movePointerOver(QWidget *widget, QPoint at)
 {
     QMouseEvent event(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)),
                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
-void hover(QWidget *widget)
+void movePointerOver(QWidget *widget)
 {
-    hover(widget, widget->rect().center());
+    movePointerOver(widget, widget->rect().center());
 }
 
 } // namespace
@@ -72,23 +72,23 @@ int main(int argc, char *argv[])
     // The renders do not depend on how fast they are made: the cues keep still.
     w.findChild<BlinkingCue *>(QStringLiteral("nextCue"))->stop();
     w.showAtDesignedPlace();
-    save(w, folder, QStringLiteral("introduction.png"));
+    saveShot(w, folder, QStringLiteral("introduction.png"));
 
-    click(w, "lblNext");
+    pressWithMouse(w, "lblNext");
     w.findChild<BlinkingCue *>(QStringLiteral("listCue"))->stop();
-    save(w, folder, QStringLiteral("guided-start.png"));
+    saveShot(w, folder, QStringLiteral("guided-start.png"));
 
     control<ChoiceList>(w, "cboR1")->choose(3);
     control<ChoiceList>(w, "cboR2")->choose(2);
-    save(w, folder, QStringLiteral("choose-distance.png"));
+    saveShot(w, folder, QStringLiteral("choose-distance.png"));
     control<ChoiceList>(w, "cboPQ")->choose(4);
-    save(w, folder, QStringLiteral("figure-r3-r2-pq4.png"));
+    saveShot(w, folder, QStringLiteral("figure-r3-r2-pq4.png"));
 
-    hover(control<QWidget>(w, "lblPrint"));
+    movePointerOver(control<QWidget>(w, "lblPrint"));
     // Near the lists: just below them, inside the area round them.
     auto *near = control<QWidget>(w, "lblCombo");
-    hover(near, QPoint(near->width() / 2, near->height() - 4));
-    save(w, folder, QStringLiteral("hover-print.png"));
+    movePointerOver(near, QPoint(near->width() / 2, near->height() - 4));
+    saveShot(w, folder, QStringLiteral("hover-print.png"));
 
     // The page Print gives, as a PDF file on A4 (the Makefile turns it into a PNG).
     QPrinter &printer = w.printing().printer();
@@ -101,9 +101,9 @@ int main(int argc, char *argv[])
     std::printf("%s\n", qPrintable(pdf));
 
     // The pupil's pointer crosses the window on its way to Back, which puts the help away.
-    hover(&w, QPoint(500, 720));
-    hover(control<QWidget>(w, "lblBack"));
-    click(w, "lblBack");
-    save(w, folder, QStringLiteral("after-back.png"));
+    movePointerOver(&w, QPoint(500, 720));
+    movePointerOver(control<QWidget>(w, "lblBack"));
+    pressWithMouse(w, "lblBack");
+    saveShot(w, folder, QStringLiteral("after-back.png"));
     return 0;
 }

@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
-#include <QTextEdit>
 
 #include <algorithm>
 
@@ -49,19 +48,13 @@ private:
     }
 };
 
-// A text the pupil reads: its name is its text (or the name given), and a rule box says whether
-// its rule holds.
+// A text the pupil reads (its owner names it by its text); a rule box says whether its rule
+// holds.
 class TextAccessible : public QAccessibleWidget
 {
 public:
     explicit TextAccessible(QWidget *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
 
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<QTextEdit *>(widget())->toPlainText().simplified();
-        return QAccessibleWidget::text(t);
-    }
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
@@ -183,8 +176,8 @@ void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules)
             auto *box = window->findChild<QWidget *>(QStringLiteral("rtBox%1").arg(k));
             QAccessible::State changed;
             changed.selected = true;
-            QAccessibleStateChangeEvent event(box, changed);
-            QAccessible::updateAccessibility(&event);
+            QAccessibleStateChangeEvent stateChange(box, changed);
+            QAccessible::updateAccessibility(&stateChange);
         }
     });
 }

@@ -6,7 +6,6 @@
 #include "platform/colours.h"
 #include "platform/design.h"
 #include "platform/labelbutton.h"
-#include "window/accessibility.h"
 
 #include <QLabel>
 #include <QTextEdit>
@@ -127,7 +126,6 @@ Controls buildControls(QWidget *w)
     constexpr quint32 blue = 0x00FF0000;
     constexpr quint32 paleGreen = 0x00DCFFD5;
     constexpr quint32 darkBlue = 0x00C00000;
-    installAccessibleInterfaces();
     Controls c;
 
     // Behind everything: the figure's stand-in for assistive technology; it draws nothing.

@@ -28,16 +28,18 @@ QSize clientSize()
     return {design::twipsToPixels(15270), design::twipsToPixels(11040)};
 }
 
+// A focus moved for the keyboard shows its ring; one moved for the mouse does not.
 Qt::FocusReason focusReason(bool fromKeyboard)
 {
-    // A focus moved for the keyboard shows its ring; one moved for the mouse does not.
     return fromKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason;
 }
 
 } // namespace
 
 LessonWindow::LessonWindow()
-    : m_surface(this, clientSize()), m_controls(buildControls(this)),
+    // The lesson's accessible interfaces come first: Qt keeps the one it makes for a control.
+    : m_surface(this, clientSize()),
+      m_controls((installAccessibleInterfaces(), buildControls(this))),
       m_figure(m_surface, m_controls.figureArea), m_printing(this)
 {
     setObjectName(QStringLiteral("frmRelative_Circles_tesvak_200313"));

@@ -1,0 +1,103 @@
+#!/usr/bin/env python3
+"""Plants faults into the program one at a time, each a one-line change a pupil or teacher would
+notice, rebuilds, runs the suite and reports which tests catch it; the source is put back after
+each. Usage: tools/plant-faults.py [BUILD_DIR] [FAULT_ID ...]  (make faults)"""
+import os, re, subprocess, sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+# (id, what the pupil or teacher would notice, file, text, replacement)
+FAULTS = [
+    ("F01", "one inside the other shown as each outside", "choice/choice.cpp", "    return 4;", "    return 5;"),
+    ("F02", "touching inside tested against the sum", "choice/choice.cpp", "distance == difference", "distance == sum"),
+    ("F03", "touching inside never found", "choice/choice.cpp", "    if (distance == difference)\n        return 2;", "    if (false)\n        return 2;"),
+    ("F04", "rule (3) reads 'two Points'", "rules/ruleboard.cpp", "each other in 2 Points.", "each other in two Points."),
+    ("F05", "invitation with three blanks", "pages/pages.cpp", "practice..    Click", "practice..   Click"),
+    ("F06", "distance prompt loses its leading blank", "pages/pages.cpp", '" Select the distance', '"Select the distance'),
+    ("F07", "heading ends in a plain 2", "pages/pages.cpp", "QChar(0x00B2)", "QChar('2')"),
+    ("F08", "no blank before the comma", "pages/pages.cpp", "rearrange r1 , r2", "rearrange r1, r2"),
+    ("F09", "rules' digits lowered as little as the sentences'", "rules/ruleboard.cpp", "kSubscriptOffset = -80", "kSubscriptOffset = -60"),
+    ("F10", "rule (3)'s second r1 not lowered", "rules/ruleboard.cpp", "{\"r2\", '2'}, {\"r1 + r2\", '1'}, {\"r1 + r2\", '2'}}", "{\"r2\", '2'}, {\"r1 + r2\", '2'}}"),
+    ("F11", "prompt digits in 8 points", "platform/richtext.h", "int offsetTwips, double points = 7", "int offsetTwips, double points = 8"),
+    ("F12", "the highlight light yellow", "rules/ruleboard.cpp", "setBackground(box, colours::kYellow);", "setBackground(box, colours::kLightYellow);"),
+    ("F13", "circles blue", "figure/figure.cpp", "*choice.r1, colours::kRed, 2);", "*choice.r1, colours::kBlue, 2);"),
+    ("F14", "stipple dark green", "figure/figure.cpp", "m_surface.drawDot({x, y}, colours::kGreen, 3);", "m_surface.drawDot({x, y}, colours::kDarkGreen, 3);"),
+    ("F15", "the waiting list flickers red", "window/lessonwindow.cpp", "colourWaitingList(colours::kMagenta)", "colourWaitingList(colours::kRed)"),
+    ("F16", "letters 3 mm below their centres", "figure/figure.cpp", "kCentreLine + 0.1)", "kCentreLine + 0.3)"),
+    ("F17", "centres on the line y = 12", "choice/choice.h", "kCentreLine = 13;", "kCentreLine = 12;"),
+    ("F18", "length 5 mm left of the middle", "figure/figure.cpp", "kMidpoint - 0.2)", "kMidpoint - 0.5)"),
+    ("F19", "Back puts the rules at 3 cm", "rules/ruleboard.cpp", "pixelsAt(3.701)", "pixelsAt(3)"),
+    ("F20", "compact column: rule (5) at 8 cm", "rules/ruleboard.cpp", "pixelsAt(3.0 + k)", "pixelsAt(3.0 + k + (k == 4))"),
+    ("F21", "Back leaves the invitation at the top", "pages/pages.cpp", "moveToTop(m_texts.promptLine, 16);\n    m_texts.promptLine->setText(kInvitation);\n    m_texts.messageLine", "m_texts.promptLine->setText(kInvitation);\n    m_texts.messageLine"),
+    ("F22", "stipple on the circles too", "choice/choice.cpp", "fromP < float(*choice.r1) && fromQ < float(*choice.r2)", "fromP <= float(*choice.r1) && fromQ <= float(*choice.r2)"),
+    ("F23", "stipple 2.5 mm apart", "figure/figure.cpp", "kGridStep = 0.2f", "kGridStep = 0.25f"),
+    ("F24", "a radius before any distance draws a figure", "window/lessonwindow.cpp", "    if (m_choice.complete()) {\n        m_rules", "    if (true) {\n        m_rules"),
+    ("F25", "a new radius redraws the old circle", "window/lessonwindow.cpp", "(which == 1 ? m_choice.r1 : m_choice.r2) = value;", "(which == 1 ? m_choice.r1 : m_choice.r2) = (which == 1 ? m_choice.r1 : m_choice.r2).value_or(value);"),
+    ("F26", "pointing at Next while blue leaves it blinking", "cues/blinkingcue.cpp", "    m_first.stop();\n    m_second.stop();", "    m_first.stop();"),
+    ("F27", "r2's list flickers while r1 waits", "lists/choicelists.cpp", "if (r2Waits && !r1Waits)", "if (r2Waits)"),
+    ("F28", "a distance does not stop the list cue", "window/lessonwindow.cpp", "    m_listCue->stop();\n", "\n"),
+    ("F29", "Next blinks every 500 ms", "cues/blinkingcue.cpp", "setInterval(400)", "setInterval(500)"),
+    ("F30", "the bare window leaves Print red", "buttons/lessonbuttons.cpp", "    m_buttons.print->setTextColour(colours::kBlue);", ""),
+    ("F31", "the message line hides the help arrow", "window/lessonwindow.cpp", "    m_buttons->calmBackAndHome();\n    m_nextCue->start();", "    m_buttons->calmBackAndHome();\n    m_controls.helpArrow->hide();\n    m_nextCue->start();"),
+    ("F32", "help arrow near the lists before a distance", "window/lessonwindow.cpp", "if (m_choice.complete() && !m_buttons->nextOffered())", "if (m_choice.r2 && !m_buttons->nextOffered())"),
+    ("F33", "guided start leaves r2 open", "lists/choicelists.cpp", "    m_widgets.r2->setEnabled(false);\n", ""),
+    ("F34", "choosing r1 leaves r2 closed", "lists/choicelists.cpp", "        m_widgets.r2->setEnabled(true);\n", ""),
+    ("F35", "Back leaves Print", "window/lessonwindow.cpp", "    m_buttons->offerPrint(false);\n", ""),
+    ("F36", "resume leaves the focus elsewhere", "window/lessonwindow.cpp", "        m_lists->focusDistance(focusReason(fromKeyboard));\n", ""),
+    ("F37", "guided start keeps the frames full", "pages/pages.cpp", "setMiddleHeight(Frames::kShortHeight)", "setMiddleHeight(Frames::kFullHeight)"),
+    ("F38", "one copy too few", "print/printing.cpp", "int copy = 1;", "int copy = 2;"),
+    ("F39", "a cancelled dialog prints a page", "print/printing.cpp", "    if (!copies)\n        return;", "    if (!copies) {\n        TrueScaleJob(m_window, target).printPage();\n        return;\n    }"),
+    ("F40", "printed at 90 % of true scale", "platform/truescale.cpp", "{1.0, printable.width()", "{0.9, printable.width()"),
+    ("F41", "radius lists hold 1 to 4", "window/controls.cpp", "QStringLiteral(\" r1\"), 1, 5, true", "QStringLiteral(\" r1\"), 1, 4, true"),
+    ("F42", "distance list holds 0 to 11", "window/controls.cpp", "QStringLiteral(\"PQ\"), 0, 12, false", "QStringLiteral(\"PQ\"), 0, 11, false"),
+    ("F43", "highlighted box keeps its height", "rules/ruleboard.cpp", "    box->setGeometry(shape);\n", ""),
+    ("F44", "highlighted box without tooltip", "rules/ruleboard.cpp", "    box->setToolTip(m_note->toPlainText());\n", ""),
+    ("F45", "Home does not end the lesson", "window/lessonwindow.cpp", "connect(c.home, &QAbstractButton::clicked, this, &QWidget::close);", "connect(c.home, &QAbstractButton::clicked, this, &QWidget::update);"),
+    ("F46", "Back leaves the figure", "window/lessonwindow.cpp", "    m_figure.erase();\n", ""),
+    ("F47", "a double-click on a button is two clicks", "platform/labelbutton.cpp", "    event->accept();\n}\n\nvoid LabelButton::mouseMoveEvent", "    QAbstractButton::mouseDoubleClickEvent(event);\n}\n\nvoid LabelButton::mouseMoveEvent"),
+    ("F48", "a typed value never counts", "platform/choicelist.cpp", "    if (!lineEdit()->isModified())\n        return;", "    return;"),
+    ("F49", "typed text left when the list is hidden", "platform/choicelist.cpp", "    if (lineEdit()->isModified())\n        showLastChoice();\n    QComboBox::hideEvent", "    QComboBox::hideEvent"),
+    ("F50", "an out-of-range number is taken", "platform/choicelist.cpp", "typed >= m_first && typed <= m_last && ", "typed >= m_first - 1 && typed <= m_last + 1 && "),
+    ("F51", "Enter does not press a button", "platform/labelbutton.cpp", "        click();\n        return;", "        return;"),
+    ("F52", "keyboard Next leaves the focus on Back", "window/lessonwindow.cpp", "            m_lists->focusRadius(Qt::TabFocusReason);", "            ;"),
+    ("F53", "the lists lose their names to a screen reader", "window/accessibility.cpp", '"Radius r1", "The radius', '"r1", "The radius'),
+    ("F54", "the rule that holds carries no state", "window/accessibility.cpp", "            state.selected = holds.toBool();", "            state.selected = false;"),
+    ("F55", "hidden controls read out", "window/accessibility.cpp", "!child->isWindow() && !child->isHidden() &&", "!child->isWindow() &&"),
+    ("F56", "the figure described with the wrong rule", "figure/figure.cpp", ".arg(QLatin1String(relations[rule - 1]))", ".arg(QLatin1String(relations[0]))"),
+    ("F57", "the title bar shows the display name", "app/main.cpp", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));\n    QApplication::setApplicationDisplayName(QStringLiteral(\"Two Circles\"));"),
+    ("F58", "a small screen cuts the window off", "app/launch.cpp", "    if (scale >= 1.0)\n        return {};", "    if (scale > 0)\n        return {};"),
+]
+
+def run(build, fault):
+    fid, what, path, old, new = fault
+    full = os.path.join(ROOT, path)
+    original = open(full).read()
+    if original.count(old) != 1:
+        return fid, what, "NOT PLANTED (text not found once)"
+    try:
+        open(full, "w").write(original.replace(old, new))
+        b = subprocess.run(["cmake", "--build", build, "-j2"], capture_output=True, text=True)
+        if b.returncode != 0:
+            return fid, what, "DOES NOT BUILD"
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        t = subprocess.run(["ctest", "-E", "^package$", "-j2", "--timeout", "180"], cwd=build,
+                           capture_output=True, text=True, env=env)
+        failed = re.findall(r"\d+ - (\S+) \(", t.stdout)
+        return fid, what, ", ".join(failed) if failed else "NOT CAUGHT"
+    finally:
+        open(full, "w").write(original)
+
+def main():
+    args = sys.argv[1:]
+    build = os.path.abspath(args.pop(0) if args and not args[0].startswith("F") else os.path.join(ROOT, "build"))
+    chosen = [f for f in FAULTS if not args or f[0] in args]
+    missed = 0
+    for fault in chosen:
+        fid, what, result = run(build, fault)
+        missed += result.startswith("NOT") or result.startswith("DOES")
+        print(f"{fid}  {what:55}  {result}", flush=True)
+    subprocess.run(["cmake", "--build", build, "-j2"], capture_output=True)
+    print(f"{len(chosen) - missed} of {len(chosen)} faults caught")
+    return 1 if missed else 0
+
+if __name__ == "__main__":
+    sys.exit(main())
