@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test screenshots package clean bench soak sanitize fuzz
+.PHONY: all deps configure build run test screenshots package clean bench soak sanitize fuzz faults
 
 all: build
 
@@ -50,3 +50,8 @@ sanitize:
 
 fuzz:
 	@JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) sh scripts/fuzz.sh $(BUILD)-fuzz
+
+# Plants each of the faults listed in tools/plant-faults.py into the program in turn and checks
+# that the suite catches it; the source is put back after each.
+faults: build
+	@/usr/bin/python3 tools/plant-faults.py $(BUILD)
