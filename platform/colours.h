@@ -21,10 +21,6 @@ inline const QColor kCyan = fromBgr(0x00FFFF00);
 inline const QColor kBlack = fromBgr(0x00000000);
 // The window's background, and that of most labels and of the text boxes.
 inline const QColor kPaleGreen = fromBgr(0x00DCFFD5);
-// The note under the rules.
-inline const QColor kLightYellow = fromBgr(0x00C0FFFF);
-// Texts in dark blue (the statement of the possibilities, the invitation).
-inline const QColor kDarkBlue = fromBgr(0x00C00000);
 // The system's window-text colour, which the label buttons start in.
 inline const QColor kWindowText = Qt::black;
 

@@ -18,7 +18,7 @@ FAULTS = [
     ("F09", "rules' digits lowered as little as the sentences'", "rules/ruleboard.cpp", "kSubscriptOffset = -80", "kSubscriptOffset = -60"),
     ("F10", "rule (3)'s second r1 not lowered", "rules/ruleboard.cpp", "{\"r2\", '2'}, {\"r1 + r2\", '1'}, {\"r1 + r2\", '2'}}", "{\"r2\", '2'}, {\"r1 + r2\", '2'}}"),
     ("F11", "prompt digits in 8 points", "platform/richtext.h", "int offsetTwips, double points = 7", "int offsetTwips, double points = 8"),
-    ("F12", "the highlight light yellow", "rules/ruleboard.cpp", "setBackground(box, colours::kYellow);", "setBackground(box, colours::kLightYellow);"),
+    ("F12", "the highlight light yellow", "rules/ruleboard.cpp", "setBackground(box, colours::kYellow);", "setBackground(box, colours::fromBgr(0x00C0FFFF));"),
     ("F13", "circles blue", "figure/figure.cpp", "*choice.r1, colours::kRed, 2);", "*choice.r1, colours::kBlue, 2);"),
     ("F14", "stipple dark green", "figure/figure.cpp", "m_surface.drawDot({x, y}, colours::kGreen, 3);", "m_surface.drawDot({x, y}, colours::kDarkGreen, 3);"),
     ("F15", "the waiting list flickers red", "window/lessonwindow.cpp", "colourWaitingList(colours::kMagenta)", "colourWaitingList(colours::kRed)"),
