@@ -4,7 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QPen>
+#include <QStyleOption>
 
 LabelButton::LabelButton(const QString &text, QWidget *parent) : QAbstractButton(parent)
 {
@@ -43,11 +44,10 @@ void LabelButton::paintEvent(QPaintEvent *)
     const int flags = Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap | Qt::TextForceLeftToRight;
     style()->drawItemText(&painter, rect(), flags, option.palette, isEnabled(), text(),
                           QPalette::WindowText);
+    // A dotted ring, plain to see on the pale window, round the whole button.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        QStyleOptionFocusRect ring;
-        ring.initFrom(this);
-        ring.backgroundColor = palette().color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ring, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
