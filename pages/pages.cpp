@@ -41,6 +41,7 @@ Pages::Pages(const Texts &texts, QObject *parent) : QObject(parent), m_texts(tex
     moveToTop(m_texts.promptLine, 16.0);
     m_texts.promptLine->setText(kInvitation);
     m_texts.heading->setText(heading());
+    m_texts.heading->setAccessibleName(heading());
 
     richtext::write(
         m_texts.firstSentence,

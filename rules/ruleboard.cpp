@@ -70,7 +70,8 @@ void RuleBoard::writePlain()
                                  kSubscriptOffset, kSubscriptSize);
         setBackground(box, colours::kPaleGreen);
         box->setToolTip(QString());
-        box->setAccessibleName(box->toPlainText().simplified());
+        if (box->accessibleName().isEmpty())
+            box->setAccessibleName(box->toPlainText().simplified());
     }
     setHolding(0);
 }
@@ -92,8 +93,11 @@ void RuleBoard::setHolding(int rule)
     for (std::size_t k = 0; k < m_boxes.size(); ++k) {
         const bool holds = int(k) + 1 == rule;
         m_boxes[k]->setProperty(kHoldsProperty, holds);
-        m_boxes[k]->setAccessibleDescription(
-            holds ? QStringLiteral("This rule holds for the circles you chose.") : QString());
+        const QString description =
+            holds ? QStringLiteral("This rule holds for the circles you chose.") : QString();
+        // Told to a reader only when it changes.
+        if (m_boxes[k]->accessibleDescription() != description)
+            m_boxes[k]->setAccessibleDescription(description);
     }
     if (rule != m_holding) {
         m_holding = rule;

@@ -52,7 +52,7 @@ private slots:
                   QStringLiteral("Author: lessons@example.org Mobile: 07700 900461")),
             entry(QAccessible::Button, QStringLiteral("Next")),
             entry(QAccessible::Button, QStringLiteral("Home")),
-            entry(QAccessible::StaticText,
+            entry(QAccessible::Heading,
                   QStringLiteral("Relative position of two circles in R") + QChar(0x00B2)),
         };
         QCOMPARE(read.mid(0, 4), expected);

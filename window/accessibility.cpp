@@ -55,6 +55,11 @@ class TextAccessible : public QAccessibleWidget
 public:
     explicit TextAccessible(QWidget *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
 
+    // The box's scroll area (viewport, scroll bars) is no part of what is read.
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
@@ -76,6 +81,11 @@ public:
     {
         addControllingSignal(QStringLiteral("chosen(int)"));
     }
+
+    // Its field is the list itself to a reader: the value is the choice.
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -134,6 +144,9 @@ QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object
         return new TextAccessible(widget);
     if (className == QLatin1String("QWidget") && widget->objectName() == QLatin1String("figure"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("QLabel") &&
+        widget->objectName() == QLatin1String("lblRelative"))
+        return new QAccessibleWidget(widget, QAccessible::Heading);
     if (className == QLatin1String("HelpArrow"))
         return new QAccessibleWidget(widget, QAccessible::StaticText);
     return nullptr;
@@ -170,7 +183,8 @@ void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules)
             ->setProperty(kDecorationProperty, true);
     window->setAccessibleName(window->windowTitle());
 
-    // The rule that holds is told as a change of state of its box and of the one that held.
+    // The rule that holds is told as a change of selection of its box and of the one that held:
+    // over AT-SPI, Qt passes a selection event on as the "selected" state changing.
     QObject::connect(rules, &RuleBoard::ruleThatHoldsChanged, window, [window](int) {
         for (int k = 1; k <= 5; ++k) {
             auto *box = window->findChild<QWidget *>(QStringLiteral("rtBox%1").arg(k));
@@ -178,6 +192,8 @@ void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules)
             changed.selected = true;
             QAccessibleStateChangeEvent stateChange(box, changed);
             QAccessible::updateAccessibility(&stateChange);
+            QAccessibleEvent selection(box, QAccessible::Selection);
+            QAccessible::updateAccessibility(&selection);
         }
     });
 }

@@ -146,6 +146,9 @@ void LessonWindow::showIntroduction()
     const bool focusLeavesWithPage =
         focused && focused != m_controls.home && focused != m_controls.next;
     m_figure.erase();
+    // The help arrow points at lists that are gone; left out it would cover the introduction
+    // for a pupil who never moves the mouse over the bare window.
+    m_controls.helpArrow->hide();
     m_buttons->offerPrint(false);
     m_pages->showIntroduction();
     m_rules->placeForReading();
