@@ -1,12 +1,16 @@
 // In-process timings of the lesson's heaviest work, on Qt's offscreen platform:
-//  - a distance choice from the pick to a finished repaint of the whole window, for the figure
+//  - a distance picked in its list, to a finished repaint of the whole window, for the figure
 //    with the most grid points (r1 = r2 = 5, PQ = 12) and the one with the most dots
 //    (r1 = r2 = 5, PQ = 0), each as a share of one 60 Hz frame;
-//  - the common-region scan alone over growing figures, up to the centres 32767 cm apart that a
-//    typed distance can ask for, with its cost per grid point.
+//  - the common-region scan alone, forEachStipplePoint, for those two figures and for every
+//    figure the lists can give (r1 and r2 from 1 to 5, PQ from 0 to 12), with its cost per grid
+//    point.
 // Ends with a short table that can be compared run to run.
 
-#include "platform/runtimeerror.h"
+#include "choice/choice.h"
+#include "figure/figure.h"
+#include "platform/choicelist.h"
+#include "platform/labelbutton.h"
 #include "window/lessonwindow.h"
 
 #include <benchmark/benchmark.h>
@@ -18,11 +22,9 @@
 #include <time.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,37 +35,52 @@ constexpr double kChoiceTargetMs = kFrameMs / 10.0;
 
 LessonWindow *window = nullptr;
 
+[[noreturn]] void fail(const char *what, const char *name)
+{
+    std::fprintf(stderr, "%s: %s\n", what, name);
+    std::abort();
+}
+
+template <typename Widget> Widget *control(const char *name)
+{
+    auto *widget = window->findChild<Widget *>(QString::fromLatin1(name));
+    if (!widget)
+        fail("the window has no control", name);
+    return widget;
+}
+
 // The lesson's window on the practice page, shown and painted once.
 LessonWindow &lesson()
 {
     if (!window) {
-        platform::setUnhandledErrorReporter([](const QString &message) {
-            std::fprintf(stderr, "unhandled error in the lesson: %s\n", qPrintable(message));
-            std::abort();
-        });
         window = new LessonWindow;
-        window->Form_Load();
-        window->show();
-        while (!window->form->windowHandle() || !window->form->windowHandle()->isExposed())
+        window->showAtDesignedPlace();
+        while (!window->windowHandle() || !window->windowHandle()->isExposed())
             QCoreApplication::processEvents();
-        window->form->repaint();
-        emit window->lblNext->clicked();
+        window->repaint();
+        control<LabelButton>("lblNext")->click();
         QCoreApplication::processEvents();
     }
     return *window;
 }
 
-// A pick in a list, as the pupil's mouse makes it: the item becomes current, then activated.
-void pick(platform::ComboBox *list, const QString &item)
+// A pick in a list, as the pupil's mouse or an assistive tool makes it.
+void choose(const char *list, int value)
 {
-    const int index = list->findText(item);
-    if (index < 0) {
-        std::fprintf(stderr, "list %s has no item %s\n", qPrintable(list->objectName()),
-                     qPrintable(item));
-        std::abort();
-    }
-    list->setCurrentIndex(index);
-    emit list->activated(index);
+    if (!control<ChoiceList>(list)->choose(value))
+        fail("the list refused its value", list);
+}
+
+// r1 = r2 = 5 and the given distance, in the order the lists open.
+void chooseFigure(int distance)
+{
+    choose("cboR1", 5);
+    choose("cboR2", 5);
+    choose("cboPQ", distance);
+    QCoreApplication::processEvents();
+    const Choice &c = lesson().choice();
+    if (!c.complete() || *c.r1 != 5 || *c.r2 != 5 || *c.distance != distance)
+        fail("the window did not take the choice", "r1 = r2 = 5");
 }
 
 double percentile(std::vector<double> values, double p)
@@ -73,11 +90,6 @@ double percentile(std::vector<double> values, double p)
     return values[at];
 }
 
-struct ChoiceResult
-{
-    double medianMs = 0, p90Ms = 0, maxMs = 0, cpuMedianMs = 0;
-};
-
 // The processor time of this thread: unlike the wall clock, it leaves out the time the
 // machine gave to other programs.
 double threadCpuMs()
@@ -86,26 +98,27 @@ double threadCpuMs()
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
+
+struct ChoiceResult
+{
+    double medianMs = 0, p90Ms = 0, maxMs = 0, cpuMedianMs = 0;
+};
 std::map<std::string, ChoiceResult> choices;
 
-// From the distance pick to the last pixel of the window's repaint: the handler runs, queued
+// From the distance pick to the last pixel of the window's repaint: the handlers run, queued
 // events (the controls' update requests) are delivered, and the window repaints in full.
-void choiceToRepaint(benchmark::State &state, const char *label, const char *distance)
+void choiceToRepaint(benchmark::State &state, const char *label, int distance)
 {
     LessonWindow &w = lesson();
-    pick(w.cboR1, QStringLiteral("5"));
-    pick(w.cboR2, QStringLiteral("5"));
-    pick(w.cboPQ, QString::fromLatin1(distance));
-    QCoreApplication::processEvents();
-
+    chooseFigure(distance);
     std::vector<double> samples, cpuSamples;
     QElapsedTimer timer;
     for (auto _ : state) {
         const double cpuStart = threadCpuMs();
         timer.start();
-        pick(w.cboPQ, QString::fromLatin1(distance));
+        choose("cboPQ", distance);
         QCoreApplication::sendPostedEvents();
-        w.form->repaint();
+        w.repaint();
         const double ms = timer.nsecsElapsed() / 1e6;
         cpuSamples.push_back(threadCpuMs() - cpuStart);
         state.SetIterationTime(ms / 1e3);
@@ -120,64 +133,65 @@ void choiceToRepaint(benchmark::State &state, const char *label, const char *dis
     state.counters["frame_share"] = result.medianMs / kFrameMs;
 }
 
-// The same choice without the repaint: the handler's own share.
-void choiceHandlerOnly(benchmark::State &state, const char *distance)
+// The same choice without the repaint: the handlers' own share.
+void choiceHandlerOnly(benchmark::State &state, int distance)
 {
-    LessonWindow &w = lesson();
-    pick(w.cboR1, QStringLiteral("5"));
-    pick(w.cboR2, QStringLiteral("5"));
+    chooseFigure(distance);
     for (auto _ : state) {
-        pick(w.cboPQ, QString::fromLatin1(distance));
+        choose("cboPQ", distance);
         QCoreApplication::sendPostedEvents();
     }
 }
 
-// The grid the scan walks, counted the way it steps: columns from xP - r1 to xQ + r2 and rows
-// from yCentres - r1 to yCentres + r2, each coordinate advancing by 0.2 in single precision.
-long long gridPoints(float xP, float xQ, int r1, int r2, int yCentres)
+// The grid the scan walks, counted the way it steps (see forEachStipplePoint).
+long long gridPoints(const Choice &c)
 {
     long long columns = 0, rows = 0;
-    for (float x = float(xP - r1); x <= float(xQ + r2); x += 0.2f)
+    const float xEnd = float(static_cast<long double>(*c.r2) + c.xQ());
+    for (float x = float(static_cast<long double>(c.xP()) - *c.r1); x <= xEnd; x += 0.2f)
         ++columns;
-    for (float y = float(yCentres - r1); y <= float(yCentres + r2); y += 0.2f)
+    const float yEnd = float(Choice::kCentreLine + *c.r2);
+    for (float y = float(Choice::kCentreLine - *c.r1); y <= yEnd; y += 0.2f)
         ++rows;
     return columns * rows;
 }
 
+std::vector<Choice> everyListFigure()
+{
+    std::vector<Choice> figures;
+    for (int r1 = 1; r1 <= 5; ++r1)
+        for (int r2 = 1; r2 <= 5; ++r2)
+            for (int distance = 0; distance <= 12; ++distance)
+                figures.push_back(Choice{r1, r2, distance});
+    return figures;
+}
+
 struct ScanResult
 {
-    std::string series;
     long long points = 0;
-    double nsPerScan = 0; // processor time
+    long long dots = 0;
+    double nsPerScan = 0; // processor time, filled in by the reporter
 };
 std::map<std::string, ScanResult> scans;
 
-// The scan alone, for radii r and distance PQ; the surface is cleared between scans, outside
-// the timing, so the dots of one scan do not pile up under the next.
-void scan(benchmark::State &state, const std::string &series, const std::string &label, int r,
-          int distance)
+// The scan alone over the given figures, the dots counted and not drawn.
+void scan(benchmark::State &state, const std::string &label, const std::vector<Choice> &figures)
 {
-    LessonWindow &w = lesson();
-    w.r1 = qint16(r);
-    w.r2 = qint16(r);
-    w.yCentres = 13;
-    w.xP = float(13 - distance / 2.0);
-    w.xQ = float(distance / 2.0 + 13);
-    const long long points = gridPoints(w.xP, w.xQ, r, r, 13);
+    long long points = 0, dots = 0;
+    for (const Choice &c : figures)
+        points += gridPoints(c);
     for (auto _ : state) {
-        state.PauseTiming();
-        w.surface().clear();
-        state.ResumeTiming();
-        w.ShadeCommonRegion();
+        dots = 0;
+        for (const Choice &c : figures)
+            forEachStipplePoint(c, [&dots](float, float) { ++dots; });
+        benchmark::DoNotOptimize(dots);
     }
-    state.SetComplexityN(points);
     state.counters["grid_points"] = double(points);
     state.counters["ns_per_point"] =
         benchmark::Counter(double(points), benchmark::Counter::kIsIterationInvariantRate |
                                                benchmark::Counter::kInvert);
-    // Recorded by the reporter below from the run's processor time.
     scans[label].points = points;
-    scans[label].series = series;
+    scans[label].dots = dots;
 }
 
 class TableReporter : public benchmark::ConsoleReporter
@@ -211,36 +225,12 @@ void printTable()
     std::printf("  target: median under a tenth of a 60 Hz frame (%.2f ms): %s\n", kChoiceTargetMs,
                 met ? "met" : "MISSED");
 
-    std::printf("\nThe common-region scan alone, r1 = r2 (processor time)\n");
-    std::printf("  %-30s %12s %12s %12s %9s\n", "figure", "grid points", "per scan", "per point",
-                "growth");
-    bool linear = true;
-    for (const std::string series : {"dotted", "apart"}) {
-        std::vector<std::pair<long long, std::string>> order;
-        for (const auto &[label, s] : scans)
-            if (s.series == series)
-                order.emplace_back(s.points, label);
-        std::sort(order.begin(), order.end());
-        const ScanResult *previous = nullptr;
-        for (const auto &[points, label] : order) {
-            const ScanResult &s = scans[label];
-            // The exponent of the growth from the figure before: 1 is linear in the grid points.
-            char growth[16] = "";
-            if (previous) {
-                const double exponent = std::log(s.nsPerScan / previous->nsPerScan) /
-                                        std::log(double(s.points) / double(previous->points));
-                std::snprintf(growth, sizeof growth, "n^%.2f", exponent);
-                if (previous->points >= 10000 && exponent > 1.15)
-                    linear = false;
-            }
-            std::printf("  %-30s %12lld %9.3f ms %9.2f ns %9s\n", label.c_str(), s.points,
-                        s.nsPerScan / 1e6, s.nsPerScan / double(s.points), growth);
-            previous = &s;
-        }
-    }
-    std::printf("  the cost grows no faster than the number of grid points (exponent <= 1.15 from "
-                "10 000 points on): %s\n",
-                linear ? "yes" : "NO");
+    std::printf("\nThe common-region scan alone (processor time)\n");
+    std::printf("  %-40s %11s %8s %12s %11s\n", "figures", "grid points", "dots", "per scan",
+                "per point");
+    for (const auto &[label, s] : scans)
+        std::printf("  %-40s %11lld %8lld %9.3f ms %8.2f ns\n", label.c_str(), s.points, s.dots,
+                    s.nsPerScan / 1e6, s.nsPerScan / double(s.points));
 }
 
 } // namespace
@@ -252,33 +242,27 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
 
-    benchmark::RegisterBenchmark("choice/r1=r2=5 PQ=12 (most grid points)", choiceToRepaint,
-                                 "r1 = r2 = 5, PQ = 12 (most grid points)", "12")
-        ->UseManualTime()
-        ->Iterations(400)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("choice/r1=r2=5 PQ=0 (most dots)", choiceToRepaint,
-                                 "r1 = r2 = 5, PQ = 0 (most dots)", "0")
-        ->UseManualTime()
-        ->Iterations(400)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("choice handler only/PQ=12", choiceHandlerOnly, "12")
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("choice handler only/PQ=0", choiceHandlerOnly, "0")
-        ->Unit(benchmark::kMillisecond);
-
-    // Coinciding discs: every grid point inside the disc is dotted.
-    for (int r : {1, 2, 5, 10, 20, 40}) {
-        const std::string label = "PQ=0 r=" + std::to_string(r) + " (dotted)";
-        benchmark::RegisterBenchmark(("scan/" + label).c_str(), scan, "dotted", label, r, 0)
-            ->Unit(benchmark::kMicrosecond);
+    for (const auto &[name, distance] : {std::pair("r1 = r2 = 5, PQ = 12 (most grid points)", 12),
+                                         std::pair("r1 = r2 = 5, PQ = 0 (most dots)", 0)}) {
+        benchmark::RegisterBenchmark((std::string("choice/") + name).c_str(), choiceToRepaint, name,
+                                     distance)
+            ->UseManualTime()
+            ->Iterations(400)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(
+            ("choice handler only/PQ = " + std::to_string(distance)).c_str(), choiceHandlerOnly,
+            distance)
+            ->Unit(benchmark::kMillisecond);
     }
-    // Discs apart, ever further: the lists' 12, then typed distances up to the 16-bit clamp.
-    for (int distance : {12, 100, 1000, 10000, 32767}) {
-        const std::string label = "r=5 PQ=" + std::to_string(distance) + " (apart)";
-        benchmark::RegisterBenchmark(("scan/" + label).c_str(), scan, "apart", label, 5, distance)
+    const std::vector<Choice> all = everyListFigure();
+    const std::pair<std::string, std::vector<Choice>> scanned[] = {
+        {"r1 = r2 = 5, PQ = 0 (most dots)", {Choice{5, 5, 0}}},
+        {"r1 = r2 = 5, PQ = 12 (most grid points)", {Choice{5, 5, 12}}},
+        {"all " + std::to_string(all.size()) + " figures of the lists", all},
+    };
+    for (const auto &[label, figures] : scanned)
+        benchmark::RegisterBenchmark(("scan/" + label).c_str(), scan, label, figures)
             ->Unit(benchmark::kMicrosecond);
-    }
 
     benchmark::Initialize(&argc, argv);
     TableReporter reporter;

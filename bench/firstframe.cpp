@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 
@@ -32,10 +33,12 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            QTimer::singleShot(0, [] {
+            const QSize size = static_cast<QWidget *>(watched)->size();
+            QTimer::singleShot(0, [size] {
                 const char *spawn = std::getenv("BENCH_SPAWN_NS");
                 const long long start = spawn ? std::atoll(spawn) : 0;
-                std::printf("%lld\n", start > 0 ? nowNs() - start : -1);
+                std::printf("%lld %d %d\n", start > 0 ? nowNs() - start : -1, size.width(),
+                            size.height());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });

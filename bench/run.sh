@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds and runs the benchmarks (make bench): start-up against a bare Qt window, the worst
-# distance choice to a finished repaint, and the common-region scan over growing figures.
+# distance choice to a finished repaint, and the common-region scan over the lists' figures.
 # Usage: bench/run.sh [BUILD_DIR]   BENCH_ROUNDS=15 start-up rounds
+# Both programs use Qt's offscreen platform unless QT_QPA_PLATFORM names another.
 set -eu
 cd "$(dirname "$0")/.."
 build="${1:-build-bench}"
@@ -14,7 +15,6 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" --target bench-startup bench-figure -j "${JOBS:-2}"
 
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export QT_LOGGING_RULES="qt.qpa.*=false"
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     XDG_RUNTIME_DIR="$(mktemp -d)"

@@ -65,6 +65,12 @@ void ChoiceLists::close()
         widget->hide();
 }
 
+void ChoiceLists::dropTyping()
+{
+    for (ChoiceList *list : {m_widgets.r1, m_widgets.r2, m_widgets.distance})
+        list->discardTyping();
+}
+
 // One list at a time, in the order the lists open.
 void ChoiceLists::colourWaitingList(const QColor &colour)
 {

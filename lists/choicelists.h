@@ -36,6 +36,8 @@ public:
     // The lists shown as they were left, with the captions of the radii.
     void openForResume();
     void close();
+    // What is typed but not committed goes: the page is changing under the pupil's hands.
+    void dropTyping();
     // Colours the list that waits for a choice: r1 until it is chosen, then r2, then PQ.
     void colourWaitingList(const QColor &colour);
     void focusRadius(Qt::FocusReason reason);

@@ -5,9 +5,12 @@
 #include <QLocale>
 #include <QPalette>
 
-ChoiceList::ChoiceList(const QString &placeholder, int first, int last, QWidget *parent)
+ChoiceList::ChoiceList(const QString &placeholder, int first, int last, const QFont &font,
+                       QWidget *parent)
     : QComboBox(parent), m_placeholder(placeholder), m_first(first), m_last(last)
 {
+    // The font before the items: the list is laid out once, not again for a new font.
+    setFont(font);
     setEditable(true);
     // A typed text is never added to the list, and no completion turns typing into a pick.
     setInsertPolicy(QComboBox::NoInsert);
@@ -95,9 +98,14 @@ void ChoiceList::keyPressEvent(QKeyEvent *event)
     QComboBox::keyPressEvent(event);
 }
 
-void ChoiceList::hideEvent(QHideEvent *event)
+void ChoiceList::discardTyping()
 {
     if (lineEdit()->isModified())
         showLastChoice();
+}
+
+void ChoiceList::hideEvent(QHideEvent *event)
+{
+    discardTyping();
     QComboBox::hideEvent(event);
 }

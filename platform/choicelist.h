@@ -13,7 +13,8 @@ class ChoiceList : public QComboBox
     Q_OBJECT
 
 public:
-    ChoiceList(const QString &placeholder, int first, int last, QWidget *parent);
+    ChoiceList(const QString &placeholder, int first, int last, const QFont &font,
+               QWidget *parent);
 
     // The chosen number, if any.
     std::optional<int> value() const;
@@ -22,6 +23,8 @@ public:
     // Chooses a value as a pick would (for assistive tools); false if it is not an item or the
     // list cannot be used now.
     bool choose(int value);
+    // Puts the last choice back in place of text typed but not committed.
+    void discardTyping();
     // The background the field shows (the blinking cue colours it).
     void setBackground(const QColor &colour);
     QColor background() const;

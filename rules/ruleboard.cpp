@@ -4,6 +4,7 @@
 #include "platform/design.h"
 #include "platform/richtext.h"
 
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace {
@@ -65,9 +66,13 @@ void RuleBoard::writePlain()
     for (std::size_t k = 0; k < m_boxes.size(); ++k) {
         QTextEdit *box = m_boxes[k];
         richtext::write(box, QString::fromLatin1(kRules[k].text));
+        // One edit, so that the box lays its rule out once rather than after every digit.
+        QTextCursor edit(box->document());
+        edit.beginEditBlock();
         for (const auto &[phrase, digit] : kRules[k].subscripts)
             richtext::lowerDigit(box, QString::fromLatin1(phrase), QLatin1Char(digit),
                                  kSubscriptOffset, kSubscriptSize);
+        edit.endEditBlock();
         setBackground(box, colours::kPaleGreen);
         box->setToolTip(QString());
         if (box->accessibleName().isEmpty())

@@ -112,9 +112,10 @@ QTextEdit *textBox(QWidget *window, const char *name, Rect r, const QFont &font,
 ChoiceList *list(QWidget *window, const char *name, Rect r, const QString &placeholder, int first,
                  int last, bool enabled)
 {
-    auto *list = new ChoiceList(placeholder, first, last, window);
+    const QFont font = design::font("MS Sans Serif", 12, true);
+    auto *list = new ChoiceList(placeholder, first, last, font, window);
     list->setEnabled(enabled);
-    place(list, name, r, design::font("MS Sans Serif", 12, true), Hidden);
+    place(list, name, r, font, Hidden);
     return list;
 }
 

@@ -145,6 +145,8 @@ void LessonWindow::showIntroduction()
     const QWidget *focused = focusWidget();
     const bool focusLeavesWithPage =
         focused && focused != m_controls.home && focused != m_controls.next;
+    // Before the focus moves, which would commit it.
+    m_lists->dropTyping();
     m_figure.erase();
     // The help arrow points at lists that are gone; left out it would cover the introduction
     // for a pupil who never moves the mouse over the bare window.
