@@ -39,7 +39,9 @@ void Pupil::doubleClick(const char *button)
     QTest::mouseClick(target, Qt::LeftButton);
     // The second press lands on whatever now stands under the pointer.
     QWidget *under = m_window.childAt(m_window.mapFromGlobal(target->mapToGlobal(QPoint(5, 5))));
+    // Qt delivers the second press of a double-click as a double-click event, then a release.
     QTest::mouseDClick(under ? under : &m_window, Qt::LeftButton);
+    QTest::mouseRelease(under ? under : &m_window, Qt::LeftButton);
 }
 
 void Pupil::pick(const char *name, int value)
