@@ -59,27 +59,6 @@ private slots:
             QVERIFY(seen[rule] > 0);
     }
 
-    void theCentresStandEitherSideOfTheMiddle_data()
-    {
-        QTest::addColumn<int>("distance");
-        QTest::addColumn<float>("xP");
-        QTest::addColumn<float>("xQ");
-        QTest::newRow("apart by 4") << 4 << 11.0f << 15.0f;
-        QTest::newRow("odd: half centimetres") << 7 << 9.5f << 16.5f;
-        QTest::newRow("on one another") << 0 << 13.0f << 13.0f;
-        QTest::newRow("the farthest") << 12 << 7.0f << 19.0f;
-    }
-    void theCentresStandEitherSideOfTheMiddle()
-    {
-        QFETCH(int, distance);
-        QFETCH(float, xP);
-        QFETCH(float, xQ);
-        const Choice c = choice(3, 2, distance);
-        QCOMPARE(c.xP(), xP);
-        QCOMPARE(c.xQ(), xQ);
-        QCOMPARE(c.centreP().y(), 13.0);
-    }
-
     void insideBothDiscs_data()
     {
         QTest::addColumn<int>("r1");
@@ -140,20 +119,6 @@ private slots:
                         }
                     QVERIFY2(dots >= wellInside, qPrintable(which));
                 }
-    }
-
-    void theFigureInWords()
-    {
-        const Choice c = choice(3, 2, 4);
-        QCOMPARE(Figure::circlesInWords(c),
-                 QStringLiteral("Circle with centre P and radius 3 cm, circle with centre Q and "
-                                "radius 2 cm, centres 4 cm apart."));
-        QCOMPARE(
-            Figure::relationInWords(c),
-            QStringLiteral("The two circles intersect each other in 2 points; rule (3) holds."));
-        QCOMPARE(Figure::relationInWords(choice(1, 5, 0)),
-                 QStringLiteral("The two circles neither intersect nor touch and one of them is "
-                                "inside the other; rule (4) holds."));
     }
 };
 

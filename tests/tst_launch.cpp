@@ -140,28 +140,6 @@ private slots:
         QCOMPARE(w.size(), (launch::designedClientSize() * (dpi / 96.0)).toSize());
     }
 
-    void scaleFactorBelowOne_data()
-    {
-        QTest::addColumn<std::optional<QByteArray>>("value");
-        QTest::addColumn<double>("taken");
-        QTest::addColumn<QByteArray>("left");
-        QTest::newRow("unset") << std::optional<QByteArray>() << 1.0 << QByteArray();
-        QTest::newRow("0.75") << std::optional(QByteArray("0.75")) << 0.75 << QByteArray("1");
-        QTest::newRow("1.5 is Qt's")
-            << std::optional(QByteArray("1.5")) << 1.0 << QByteArray("1.5");
-        QTest::newRow("no number") << std::optional(QByteArray("x")) << 1.0 << QByteArray("x");
-        QTest::newRow("negative") << std::optional(QByteArray("-1")) << 1.0 << QByteArray("-1");
-    }
-    void scaleFactorBelowOne()
-    {
-        QFETCH(std::optional<QByteArray>, value);
-        QFETCH(double, taken);
-        QFETCH(QByteArray, left);
-        const auto restore = settingFor("QT_SCALE_FACTOR", value);
-        QCOMPARE(launch::takeScaleFactorBelowOne(), taken);
-        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), left);
-    }
-
     // bus: what $XDG_RUNTIME_DIR/bus is; the folder's name has a blank and a tilde, which a
     // D-Bus address escapes.
     void sessionBus_data()
