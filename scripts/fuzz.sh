@@ -3,12 +3,12 @@
 # and runs each for a bounded time, starting from the corpus kept in fuzz/corpus/<target>/.
 # New inputs go to BUILD/corpus/<target>/, findings to BUILD/findings/<target>/; the repository's
 # corpus is only read.
-# Usage: fuzz.sh [BUILD_DIR]   FUZZ_SECONDS=60 per target, FUZZ_TARGETS="listvalue richtext"
+# Usage: fuzz.sh [BUILD_DIR]   FUZZ_SECONDS=60 per target, FUZZ_TARGETS="typed lesson"
 set -eu
 cd "$(dirname "$0")/.."
 build="${1:-build-fuzz}"
 seconds="${FUZZ_SECONDS:-60}"
-targets="${FUZZ_TARGETS:-listvalue richtext}"
+targets="${FUZZ_TARGETS:-typed lesson}"
 
 sh scripts/install-deps.sh clang libclang-rt-14-dev
 

@@ -306,6 +306,17 @@ private slots:
         pupil.press(Qt::Key_N, Qt::AltModifier);
         QTRY_COMPARE(pupil.highlightedRule(), 1);
         QCOMPARE(pupil.surfaceAt(13 - 3, 13), seen::green); // P drawn for a distance of 6
+
+        // Print takes the lesson as it stands, and so does a window closed mid-typing.
+        pupil.window().printing().replaceDialog([](QPrinter &) { return std::nullopt; });
+        pupil.type("cboPQ", "2");
+        pupil.click("lblPrint");
+        QCOMPARE(pupil.text("cboPQ"), QStringLiteral("6"));
+        auto *closing = new Pupil;
+        closing->next();
+        closing->choose(3, 2, 4);
+        closing->type("cboPQ", "6");
+        delete closing;
     }
 
     // Pupils double-click everything; the lesson must not jump back and forth.

@@ -68,7 +68,11 @@ LessonWindow::LessonWindow()
     connect(c.next, &QAbstractButton::clicked, this, &LessonWindow::showPractice);
     connect(c.back, &QAbstractButton::clicked, this, &LessonWindow::showIntroduction);
     connect(c.home, &QAbstractButton::clicked, this, &QWidget::close);
-    connect(c.print, &QAbstractButton::clicked, this, [this] { m_printing.print(); });
+    // The window is printed as the lesson stands: what is typed but not committed goes first.
+    connect(c.print, &QAbstractButton::clicked, this, [this] {
+        m_lists->dropTyping();
+        m_printing.print();
+    });
     connect(m_lists, &ChoiceLists::radiusChosen, this, &LessonWindow::radiusChosen);
     connect(m_lists, &ChoiceLists::distanceChosen, this, &LessonWindow::distanceChosen);
     connect(m_lists, &ChoiceLists::approached, this, &LessonWindow::pointerNearLists);
@@ -94,7 +98,13 @@ LessonWindow::LessonWindow()
     m_nextCue->start();
 }
 
-LessonWindow::~LessonWindow() = default;
+// A list still being typed into would commit its text as it loses the focus to the closing
+// window, and the choice would then draw on a surface already gone.
+LessonWindow::~LessonWindow()
+{
+    m_lists->dropTyping();
+    disconnect(m_lists, nullptr, this, nullptr);
+}
 
 void LessonWindow::showAtDesignedPlace()
 {
