@@ -138,34 +138,15 @@ private slots:
             QCOMPARE(list->itemText(list->count() - 1), QString::number(l.last));
             QCOMPARE(pupil.text(l.name), QString::fromLatin1(l.placeholder));
         }
-        QVERIFY(pupil.list("cboR1")->isEnabled());
-        QVERIFY(!pupil.list("cboR2")->isEnabled());
-        QVERIFY(!pupil.list("cboPQ")->isEnabled());
-        QCOMPARE(
-            pupil.text("rtfSelect"),
-            QStringLiteral("Now  select  length  of  radius  r1  and  r2  for  the  circles."));
+        // Which lists open, and the prompts' texts, are the random lessons' to check; here the
+        // captions, the prompts' subscripts and where the distance prompt stands.
         QCOMPARE(lowered(pupil.box("rtfSelect")), radiusDigits(pupil.text("rtfSelect")));
-
         pupil.pick("cboR1", 3);
-        QVERIFY(pupil.list("cboR2")->isEnabled());
-        QVERIFY(!pupil.list("cboPQ")->isEnabled());
         QVERIFY(pupil.shows("lblR1") && pupil.shows("lblR11") && !pupil.shows("lblR2"));
-        QVERIFY(!pupil.shows("lblPQ"));
-
         pupil.pick("cboR2", 2);
-        QVERIFY(pupil.list("cboPQ")->isEnabled());
-        QVERIFY(!pupil.shows("rtfSelect"));
-        QVERIFY(pupil.shows("lblPQ"));
         QCOMPARE(pupil.control("lblPQ")->y(), px(0.106));
-        QCOMPARE(pupil.text("lblPQ"),
-                 QStringLiteral(" Select the distance PQ between  their centers P and Q"));
-        QCOMPARE(pupil.highlightedRule(), 0);
-        QVERIFY(!pupil.shows("lblPrint"));
-
         pupil.pick("cboPQ", 4);
-        QCOMPARE(pupil.highlightedRule(), 3);
-        QVERIFY(pupil.shows("lblPrint") && pupil.shows("lblPQ1") && !pupil.shows("lblPQ"));
-        QCOMPARE(pupil.text("rtfSelect"), QStringLiteral("You can rearrange r1 , r2 and PQ"));
+        QVERIFY(pupil.shows("lblPQ1"));
         QCOMPARE(lowered(pupil.box("rtfSelect")), radiusDigits(pupil.text("rtfSelect")));
         QVERIFY(!pupil.listCueBlinking());
 
@@ -196,9 +177,9 @@ private slots:
             pupil.pick(lists[i], picked[i]);
         pupil.back();
 
-        // The introduction in Back's own layout, whatever the stage.
-        QVERIFY(pupil.shows("lblNext") && !pupil.shows("lblBack") && !pupil.shows("lblPrint"));
-        for (const char *hidden : {"cboR1", "cboR2", "cboPQ", "lblR1", "lblR2", "lblPQ1"})
+        // The introduction in Back's own layout, whatever the stage. (What is shown and what the
+        // lists, prompts and rules say is checked by the random lessons after every action.)
+        for (const char *hidden : {"lblR1", "lblR2", "lblPQ1"})
             QVERIFY2(!pupil.shows(hidden), hidden);
         const double tops[] = {5.927, 7.197, 8.467, 9.71, 11.007};
         for (int k = 0; k < 5; ++k)
@@ -209,27 +190,13 @@ private slots:
         QCOMPARE(pupil.control("lblRelative")->pos(), QPoint(px(3.175), px(1.482)));
         QCOMPARE(pupil.control("lblRelative")->font().pointSizeF(), 20.0);
         QCOMPARE(pupil.control("lblPQ")->y(), px(16));
-        QCOMPARE(pupil.text("lblPQ"),
-                 QStringLiteral("Let us test it for practice..    Click 'Next'."));
-        QCOMPARE(pupil.text("rtfSelect"),
-                 QStringLiteral("Author:  lessons@example.org    Mobile:  07700 900461"));
-        QCOMPARE(pupil.highlightedRule(), 0);
         QImage blank = pupil.surface();
         blank.fill(Qt::transparent);
         QCOMPARE(pupil.surface(), blank);
-        for (int i = 0; i < picked.size(); ++i)
-            QCOMPARE(pupil.text(lists[i]), QString::number(picked[i]));
 
         pupil.next();
         const bool resume = picked.size() == 3;
-        QCOMPARE(pupil.list("cboR2")->isEnabled(), resume);
-        QCOMPARE(pupil.highlightedRule(), resume ? 5 : 0);
         QCOMPARE(pupil.shows("lblR1"), resume);
-        QCOMPARE(pupil.shows("lblPrint"), resume);
-        QCOMPARE(pupil.text("rtfSelect"),
-                 resume ? QStringLiteral("You can rearrange r1 , r2 and PQ")
-                        : QStringLiteral("Now  select  length  of  radius  r1  and  r2  for  the  "
-                                         "circles."));
         if (resume)
             QCOMPARE(QApplication::focusWidget(), pupil.control("cboPQ"));
         for (int k = 0; k < 5; ++k)
