@@ -200,9 +200,10 @@ QString perform(Pupil &pupil, Lesson &m, const Action &a, int &copies)
         pupil.click(button);
         if (qstrcmp(button, "lblNext") == 0)
             m.next();
-        else if (print)
+        else if (print) {
+            m.typed = {}; // the lesson is printed as it stands: typing goes first
             m.pages += copies;
-        else
+        } else
             m.back();
         return QString::asprintf(print ? "click %s (the dialog answers %d)" : "click %s", button,
                                  copies);

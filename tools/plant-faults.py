@@ -90,6 +90,11 @@ def main():
     args = sys.argv[1:]
     build = os.path.abspath(args.pop(0) if args and not args[0].startswith("F") else os.path.join(ROOT, "build"))
     chosen = [f for f in FAULTS if not args or f[0] in args]
+    # A fault counts as caught only against a suite that passes without it.
+    clean = run(build, ("--", "nothing planted", "CMakeLists.txt", "project(", "project("))
+    if clean[2] != "NOT CAUGHT":
+        print(f"the suite fails with nothing planted: {clean[2]}")
+        return 2
     missed = 0
     for fault in chosen:
         fid, what, result = run(build, fault)
