@@ -6,12 +6,17 @@
 #include "platform/truescale.h"
 #include "print/printing.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QSpinBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -66,6 +71,45 @@ private slots:
         pupil.click("lblPrint");
         QCOMPARE(pages, printed);
         QCOMPARE(pupil.window().grab().toImage(), before);
+    }
+
+    // The system's own dialog: cancelled, nothing is printed; confirmed with two copies, two
+    // pages, and the printer is not left to make copies of its own.
+    void theSystemsDialog_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("cancelled") << false;
+        QTest::newRow("two copies") << true;
+    }
+    void theSystemsDialog()
+    {
+        QFETCH(bool, confirmed);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("lesson.pdf"));
+        Pupil pupil;
+        pupil.next();
+        pupil.choose(3, 2, 4);
+        QPrinter &printer = pupil.window().printing().printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            answer.stop();
+            // The dialog's own copies box, as the pupil would set it.
+            if (auto *copies = dialog->findChild<QSpinBox *>(QStringLiteral("copies")))
+                copies->setValue(2);
+            confirmed ? dialog->accept() : dialog->reject();
+        });
+        answer.start(10);
+        pupil.click("lblPrint");
+        QCOMPARE(QFile::exists(pdf), confirmed);
+        if (confirmed) {
+            QVERIFY(pdfInfo(pdf).contains(QRegularExpression(QStringLiteral("Pages: +2\\n"))));
+            QCOMPARE(printer.copyCount(), 1);
+        }
     }
 
     void theWindowPrintsAtTrueScale()
