@@ -8,6 +8,7 @@
 #include "platform/design.h"
 #include "print/printing.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -340,6 +341,19 @@ private slots:
         else
             pupil.click("lblHome");
         QTRY_VERIFY(!pupil.window().isVisible());
+    }
+
+    // Alt+Down opens a list; Down and Enter in it pick, as a click would.
+    void aListOpenedFromTheKeyboard()
+    {
+        Pupil pupil;
+        pupil.press(Qt::Key_Space);
+        pupil.press(Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(pupil.list("cboR1")->view()->isVisible());
+        QTest::keyClick(pupil.list("cboR1")->view(), Qt::Key_Down);
+        QTest::keyClick(pupil.list("cboR1")->view(), Qt::Key_Return);
+        QCOMPARE(pupil.window().choice().r1, 2);
+        QVERIFY(pupil.list("cboR2")->isEnabled());
     }
 
     // The whole lesson with the keyboard alone.
