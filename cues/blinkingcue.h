@@ -21,6 +21,8 @@ public:
     // Drops the second half if it is due, so the cue pauses until started again.
     void dropSecondHalf();
     bool isBlinking() const;
+    // How long each style shows, in milliseconds.
+    int beat() const { return m_first.interval(); }
 
     // Shows whichever half is due now, as its timer would (tests drive the cue with it).
     void advance();

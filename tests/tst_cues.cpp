@@ -3,6 +3,7 @@
 
 #include "pupil.h"
 
+#include "cues/blinkingcue.h"
 #include "platform/choicelist.h"
 #include "platform/labelbutton.h"
 
@@ -38,6 +39,9 @@ private slots:
     void nextFlickersUntilThePupilPointsAtIt()
     {
         Pupil pupil;
+        for (const char *cue : {"nextCue", "listCue"})
+            QCOMPARE(pupil.window().findChild<BlinkingCue *>(QString::fromLatin1(cue))->beat(),
+                     400);
         pupil.tickNextCue();
         QCOMPARE(nextStyle(pupil), (Style{seen::red, false}));
         pupil.tickNextCue();

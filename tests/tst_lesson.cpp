@@ -197,6 +197,13 @@ private slots:
 
         pupil.next();
         const bool resume = picked.size() == 3;
+        // The frames are short while only the radii are asked for: the thick middle one's lower
+        // edge 7.595 cm below its top.
+        const QImage window = pupil.window().grab().toImage();
+        const int shortEdge = design::twipsToPixels(600) + px(7.595) - 2;
+        QCOMPARE(window.pixelColor(500, int(shortEdge * window.devicePixelRatio())) ==
+                     QColor(60, 104, 0),
+                 !resume);
         QCOMPARE(pupil.shows("lblR1"), resume);
         if (resume)
             QCOMPARE(QApplication::focusWidget(), pupil.control("cboPQ"));

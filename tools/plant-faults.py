@@ -55,7 +55,7 @@ FAULTS = [
     ("F46", "Back leaves the figure", "window/lessonwindow.cpp", "    m_figure.erase();\n", ""),
     ("F47", "a double-click on a button is two clicks", "platform/labelbutton.cpp", "    event->accept();\n}\n\nvoid LabelButton::mouseMoveEvent", "    QAbstractButton::mouseDoubleClickEvent(event);\n}\n\nvoid LabelButton::mouseMoveEvent"),
     ("F48", "a typed value never counts", "platform/choicelist.cpp", "    if (!lineEdit()->isModified())\n        return;", "    return;"),
-    ("F49", "typed text taken by Back", "window/lessonwindow.cpp", "    m_lists->dropTyping();\n", ""),
+    ("F49", "typed text taken by Back", "window/lessonwindow.cpp", "    // Before the focus moves, which would commit it.\n    m_lists->dropTyping();\n", ""),
     ("F50", "an out-of-range number is taken", "platform/choicelist.cpp", "typed >= m_first && typed <= m_last && ", "typed >= m_first - 1 && typed <= m_last + 1 && "),
     ("F51", "Enter does not press a button", "platform/labelbutton.cpp", "        click();\n        return;", "        return;"),
     ("F52", "keyboard Next leaves the focus on Back", "window/lessonwindow.cpp", "            m_lists->focusRadius(Qt::TabFocusReason);", "            ;"),
