@@ -37,6 +37,7 @@ constexpr char kRestartedVariable[] = "TWO_CIRCLES_RESTARTED";
 // Tolerance against a product like 96 * 0.5 landing just below the integer it stands for.
 constexpr double kEpsilon = 1e-9;
 
+// Qt itself ignores a value that is no positive number; so does the program.
 double scaleFactorInForce()
 {
     bool ok = false;
@@ -75,7 +76,10 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     // The only fatal message QApplication's construction gives is the platform's failure to
     // start. Qt would abort after it; the program says why in its own words and ends.
     if (type == QtFatalMsg) {
-        reportNoDisplay(guardedProgram);
+        std::fprintf(stderr,
+                     "two-circles: no display found (%s); run it on a desktop, or on a virtual "
+                     "one with: xvfb-run -a %s\n",
+                     noDisplayReason().constData(), guardedProgram);
         std::_Exit(1);
     }
     heldMessages.append({type, QByteArray(context.category), text});
@@ -90,10 +94,8 @@ QSizeF designedClientSize()
 
 double takeScaleFactorBelowOne()
 {
-    bool ok = false;
-    const double factor = qgetenv("QT_SCALE_FACTOR").toDouble(&ok);
-    // Qt itself ignores a value that is no positive number; so does the program.
-    if (!ok || factor <= 0 || factor >= 1)
+    const double factor = scaleFactorInForce();
+    if (factor >= 1)
         return 1.0;
     qputenv("QT_SCALE_FACTOR", "1");
     return factor;
@@ -115,35 +117,11 @@ void avoidSessionBusAutolaunch()
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
 }
 
-bool displayNamed()
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
-}
-
-void reportNoDisplay(const char *programPath)
-{
-    std::fprintf(stderr,
-                 "two-circles: no display found (%s); run it on a desktop, or on a virtual one "
-                 "with: xvfb-run -a %s\n",
-                 noDisplayReason().constData(), programPath);
-}
-
 NoDisplayGuard::NoDisplayGuard(const char *programPath)
 {
     guardedProgram = programPath;
     heldMessages.clear();
     previousHandler = qInstallMessageHandler(holdOrGiveUp);
-}
-
-NoDisplayGuard::~NoDisplayGuard()
-{
-    release();
 }
 
 void NoDisplayGuard::release()

@@ -21,19 +21,16 @@ double takeScaleFactorBelowOne();
 // listens there (a screen reader talks over it), or else one that connects to nothing.
 void avoidSessionBusAutolaunch();
 
-// False when it is plain that no display can be had; reportNoDisplay() says why, in one line.
-bool displayNamed();
-void reportNoDisplay(const char *programPath);
-
-// Wraps the construction of QApplication: a platform that cannot start ends the program with
-// reportNoDisplay() and status 1, and Qt's messages are held back until release().
+// Wraps the construction of QApplication: a platform that cannot start (no display, or one
+// that is gone) ends the program with one line that says why, and status 1. Qt's messages are
+// held back until release().
 class NoDisplayGuard
 {
+    Q_DISABLE_COPY(NoDisplayGuard)
+
 public:
     explicit NoDisplayGuard(const char *programPath);
-    ~NoDisplayGuard();
-    NoDisplayGuard(const NoDisplayGuard &) = delete;
-    NoDisplayGuard &operator=(const NoDisplayGuard &) = delete;
+    ~NoDisplayGuard() { release(); }
     void release();
 };
 

@@ -13,10 +13,6 @@ int main(int argc, char *argv[])
     // What Qt reads when its platform starts has to be right before QApplication exists.
     const double wantedScale = launch::takeScaleFactorBelowOne();
     launch::avoidSessionBusAutolaunch();
-    if (!launch::displayNamed()) {
-        launch::reportNoDisplay(argv[0]);
-        return 1;
-    }
     // QApplication takes its own options out of argv; a restart needs them as they came.
     const std::vector<char *> arguments(argv, argv + argc + 1);
 

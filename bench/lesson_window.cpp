@@ -30,10 +30,6 @@ int main(int argc, char *argv[])
 
     const double wantedScale = launch::takeScaleFactorBelowOne();
     launch::avoidSessionBusAutolaunch();
-    if (!launch::displayNamed()) {
-        launch::reportNoDisplay(argv[0]);
-        return 1;
-    }
     const std::vector<char *> arguments(argv, argv + argc + 1);
     launch::NoDisplayGuard guard(argv[0]);
     QApplication app(argc, argv);

@@ -90,14 +90,14 @@ void Figure::drawCentre(QChar letter, float x, const QColor &dot)
     const QPointF at(x, Choice::kCentreLine);
     m_surface.drawText(QPointF(x, float(Choice::kCentreLine + 0.1)), letter, figureFont(10),
                        colours::kRed);
-    m_surface.drawDot(at, dot, 3);
+    m_surface.drawDots({at}, dot, 3);
 }
 
 void Figure::drawStipple(const Choice &choice)
 {
-    forEachStipplePoint(choice, [this](float x, float y) {
-        m_surface.drawDot({x, y}, colours::kGreen, 3);
-    });
+    QList<QPointF> stipple;
+    forEachStipplePoint(choice, [&stipple](float x, float y) { stipple.append({x, y}); });
+    m_surface.drawDots(stipple, colours::kGreen, 3);
 }
 
 QString Figure::circlesInWords(const Choice &choice)

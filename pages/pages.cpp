@@ -38,8 +38,6 @@ void moveToTop(QWidget *widget, double topCm)
 // The window opens on the introduction in its designed layout, which Back does not restore.
 Pages::Pages(const Texts &texts, QObject *parent) : QObject(parent), m_texts(texts)
 {
-    moveToTop(m_texts.promptLine, 16.0);
-    m_texts.promptLine->setText(kInvitation);
     m_texts.heading->setText(heading());
     m_texts.heading->setAccessibleName(heading());
 
@@ -53,22 +51,16 @@ Pages::Pages(const Texts &texts, QObject *parent) : QObject(parent), m_texts(tex
     richtext::lowerRadiusDigits(m_texts.secondSentence, kSubscriptOffset);
     for (QTextEdit *sentence : {m_texts.firstSentence, m_texts.secondSentence})
         sentence->setAccessibleName(sentence->toPlainText());
-
-    m_texts.messageLine->show();
-    writeMessage(kContactLine, false);
+    showInvitation();
 }
 
 void Pages::showIntroduction()
 {
-    QLabel *heading = m_texts.heading;
-    heading->setText(::heading());
-    heading->show();
-    moveTo(heading, 3.175, 1.482);
-    QFont font = heading->font();
-    font.setFamily(QStringLiteral("Times New Roman"));
-    font.setUnderline(true);
+    // Back sets the heading a quarter point smaller than the window first shows it.
+    moveTo(m_texts.heading, 3.175, 1.482);
+    QFont font = m_texts.heading->font();
     font.setPointSizeF(20);
-    heading->setFont(font);
+    m_texts.heading->setFont(font);
 
     m_texts.possibilities->show();
     moveToTop(m_texts.possibilities, 4.868);
@@ -78,10 +70,7 @@ void Pages::showIntroduction()
     moveToTop(m_texts.secondSentence, 3.598);
 
     m_texts.promptLine->show();
-    moveToTop(m_texts.promptLine, 16);
-    m_texts.promptLine->setText(kInvitation);
-    m_texts.messageLine->show();
-    writeMessage(kContactLine, false);
+    showInvitation();
     showFullFrames();
 }
 
@@ -97,9 +86,7 @@ void Pages::showGuidedStart()
 void Pages::showResume()
 {
     hideIntroduction();
-    m_texts.heading->show();
     moveTo(m_texts.heading, 3.175, 1.482);
-    m_texts.heading->setText(heading());
     offerRearranging();
     showFullFrames();
 }
@@ -127,6 +114,15 @@ void Pages::offerRearranging()
 void Pages::showFullFrames()
 {
     m_texts.frames->setMiddleHeight(Frames::kFullHeight);
+}
+
+// The invitation at the foot of the introduction, and the contact line at the top.
+void Pages::showInvitation()
+{
+    moveToTop(m_texts.promptLine, 16);
+    m_texts.promptLine->setText(kInvitation);
+    m_texts.messageLine->show();
+    writeMessage(kContactLine, false);
 }
 
 // On the practice page the prompt line waits under the message line, from where it comes out

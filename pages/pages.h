@@ -42,6 +42,7 @@ public:
     void showFullFrames();
 
 private:
+    void showInvitation();
     void hideIntroduction();
     void writeMessage(const QString &text, bool centredWithSubscripts);
 

@@ -74,13 +74,8 @@ void ChoiceList::commitTyped()
         return;
     bool isNumber = false;
     const int typed = QLocale::c().toInt(lineEdit()->text().trimmed(), &isNumber);
-    if (isNumber && typed >= m_first && typed <= m_last && isVisible() && isEnabled()) {
-        setCurrentIndex(typed - m_first);
+    if (!isNumber || !choose(typed))
         showLastChoice();
-        pick(typed - m_first);
-    } else {
-        showLastChoice();
-    }
 }
 
 void ChoiceList::showLastChoice()

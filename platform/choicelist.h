@@ -13,8 +13,7 @@ class ChoiceList : public QComboBox
     Q_OBJECT
 
 public:
-    ChoiceList(const QString &placeholder, int first, int last, const QFont &font,
-               QWidget *parent);
+    ChoiceList(const QString &placeholder, int first, int last, const QFont &font, QWidget *parent);
 
     // The chosen number, if any.
     std::optional<int> value() const;

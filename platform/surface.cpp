@@ -18,6 +18,11 @@ QPointF toPixels(QPointF cm)
     return {design::centimetresToPixels(cm.x()), design::centimetresToPixels(cm.y())};
 }
 
+QRectF around(QPointF centre, double reach)
+{
+    return {centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach};
+}
+
 // A dot a few pixels wide, centred where the point falls, is blurred differently at every place
 // it lands; a stipple of them looks ragged. Its centre is moved to the nearest place on the
 // device's pixel grid (a pixel's centre when the dot is an odd number of device pixels across,
@@ -36,6 +41,25 @@ QPointF onPixelGrid(const QPainter &painter, QPointF at, double width)
     return toDevice.inverted().map(snapped);
 }
 
+// One round dot at the screen's density, copied wherever a dot of a run goes. It is an even or
+// odd number of device pixels across, like the dot, so that its centre falls where onPixelGrid
+// puts a dot's centre.
+QImage roundDot(const QColor &colour, int width, qreal ratio)
+{
+    const int across = qRound(width * ratio);
+    const int side = across + 2;
+    QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QPointF(side / 2.0, side / 2.0), across / 2.0, across / 2.0);
+    painter.end();
+    dot.setDevicePixelRatio(ratio);
+    return dot;
+}
+
 } // namespace
 
 Surface::Surface(QWidget *owner, QSize logicalSize) : m_owner(owner), m_logicalSize(logicalSize)
@@ -43,73 +67,31 @@ Surface::Surface(QWidget *owner, QSize logicalSize) : m_owner(owner), m_logicalS
     setDevicePixelRatio(1.0);
 }
 
-Surface::~Surface()
+// Runs one drawing step on the screen image and on the record, then asks the owner to repaint
+// the area it covers (in logical pixels). Qt gathers the requests into one repaint after the
+// event that draws.
+template <typename OnScreen, typename InRecord>
+void Surface::draw(const QRectF &area, OnScreen &&onScreen, InRecord &&inRecord)
 {
-    flush();
-}
-
-// Runs one drawing step on the screen image and on the record. The painters stay open between
-// steps, so a stipple of thousands of dots costs no more than the dots themselves; paint() and
-// image() close them first.
-template <typename Draw> void Surface::draw(Draw &&drawStep)
-{
-    drawDots();
-    beginPainting();
-    drawStep(*m_imagePainter);
-    drawStep(*m_batchPainter);
-}
-
-void Surface::beginPainting()
-{
-    if (!m_imagePainter) {
-        m_imagePainter = std::make_unique<QPainter>(&m_image);
-        m_batch = QPicture();
-        m_batchPainter = std::make_unique<QPainter>(&m_batch);
+    {
+        QPainter screen(&m_image);
+        onScreen(screen);
     }
-}
-
-// Asks the owner to repaint the part that changed. The request is made once, after the event
-// that draws has been handled, so a figure of thousands of dots costs one small update.
-void Surface::touched(const QRectF &pixels)
-{
-    const QRect area = pixels.intersected(QRectF(QPointF(0, 0), QSizeF(m_logicalSize)))
-                           .toAlignedRect()
-                           .adjusted(-1, -1, 1, 1);
-    if (area.isEmpty())
-        return;
-    m_drawnBounds |= area;
-    m_dirty |= area;
-    if (m_updatePosted || !m_owner)
-        return;
-    m_updatePosted = true;
-    QMetaObject::invokeMethod(
-        m_owner,
-        [this] {
-            m_updatePosted = false;
-            m_owner->update(m_dirty);
-            m_dirty = QRect();
-        },
-        Qt::QueuedConnection);
-}
-
-void Surface::flush()
-{
-    drawDots();
-    if (!m_imagePainter)
-        return;
-    m_imagePainter->end();
-    m_batchPainter->end();
-    m_imagePainter.reset();
-    m_batchPainter.reset();
-    m_record.append(m_batch);
-    m_batch = QPicture();
+    QPicture step;
+    {
+        QPainter record(&step);
+        inRecord(record);
+    }
+    m_record.append(step);
+    const QRect touched =
+        area.toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(QPoint(0, 0), m_logicalSize);
+    m_drawnBounds |= touched;
+    m_owner->update(touched);
 }
 
 void Surface::clear()
 {
-    m_dots.clear();
-    flush();
-    touched(m_drawnBounds);
+    m_owner->update(m_drawnBounds);
     m_drawnBounds = QRect();
     m_record.clear();
     m_image.fill(Qt::transparent);
@@ -119,93 +101,49 @@ void Surface::drawCircle(QPointF centreCm, double radiusCm, const QColor &colour
 {
     const QPointF centre = toPixels(centreCm);
     const double r = design::centimetresToPixels(radiusCm);
-    const double reach = std::abs(r) + penWidth;
-    touched(QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach));
-    draw([&](QPainter &p) {
+    const auto circle = [&](QPainter &p) {
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(QPen(colour, penWidth));
-        p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, r, r);
-    });
+    };
+    draw(around(centre, std::abs(r) + penWidth), circle, circle);
 }
 
 void Surface::drawLine(QPointF fromCm, QPointF toCm, const QColor &colour, int penWidth)
 {
     const QPointF from = toPixels(fromCm);
     const QPointF to = toPixels(toCm);
-    touched(QRectF(from, to).normalized().adjusted(-penWidth, -penWidth, penWidth, penWidth));
-    draw([&](QPainter &p) {
+    const auto line = [&](QPainter &p) {
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(from, to);
-    });
+    };
+    draw(QRectF(from, to).normalized().adjusted(-penWidth, -penWidth, penWidth, penWidth), line,
+         line);
 }
 
-void Surface::drawDot(QPointF atCm, const QColor &colour, int width)
+void Surface::drawDots(const QList<QPointF> &centresCm, const QColor &colour, int width)
 {
-    // Dots come in runs of thousands (the stipple); a run of one colour and width is gathered
-    // and drawn in one go by drawDots, before anything else is drawn over it.
-    if (!m_dots.isEmpty() && (colour != m_dotColour || width != m_dotWidth))
-        drawDots();
-    m_dotColour = colour;
-    m_dotWidth = width;
-    const QPointF at = toPixels(atCm);
-    m_dots.append(at);
-    const double reach = width + 1;
-    touched(QRectF(at.x() - reach, at.y() - reach, 2 * reach, 2 * reach));
-}
-
-// One round dot, drawn once at the screen's density and copied wherever a dot goes. It is an
-// even or odd number of device pixels across, like the dot, so that its centre falls where
-// onPixelGrid puts a dot's centre.
-const QImage &Surface::dotImage(const QColor &colour, int width)
-{
-    if (m_dotImage.isNull() || m_dotImageColour != colour || m_dotImageWidth != width ||
-        m_dotImage.devicePixelRatio() != m_ratio) {
-        const int across = qRound(width * m_ratio);
-        const int side = across + 2;
-        m_dotImage = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
-        m_dotImage.fill(Qt::transparent);
-        QPainter painter(&m_dotImage);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
-        painter.drawEllipse(QPointF(side / 2.0, side / 2.0), across / 2.0, across / 2.0);
-        painter.end();
-        m_dotImage.setDevicePixelRatio(m_ratio);
-        m_dotImageColour = colour;
-        m_dotImageWidth = width;
+    QList<QPointF> centres;
+    QRectF area;
+    for (const QPointF &cm : centresCm) {
+        centres.append(toPixels(cm));
+        area |= around(centres.constLast(), width + 1);
     }
-    return m_dotImage;
-}
-
-void Surface::drawDots()
-{
-    if (m_dots.isEmpty())
-        return;
-    beginPainting();
-    const int width = m_dotWidth;
-
-    QPainter &screen = *m_imagePainter;
-    if (width <= 1) {
-        screen.setRenderHint(QPainter::Antialiasing, false);
-        screen.setPen(QPen(m_dotColour, 1));
-        screen.drawPoints(m_dots.constData(), int(m_dots.size()));
-    } else {
-        const QImage &dot = dotImage(m_dotColour, width);
+    const auto onScreen = [&](QPainter &screen) {
+        const QImage dot = roundDot(colour, width, m_ratio);
         const double half = dot.width() / (2.0 * dot.devicePixelRatio());
-        for (const QPointF &at : std::as_const(m_dots))
+        for (const QPointF &at : std::as_const(centres))
             screen.drawImage(onPixelGrid(screen, at, width) - QPointF(half, half), dot);
-    }
-
-    // The record keeps the run as round points of the pen's width, drawn afresh at whatever
+    };
+    // The record keeps the dots as round points of the pen's width, drawn afresh at whatever
     // resolution it is replayed.
-    QPainter &record = *m_batchPainter;
-    record.setRenderHint(QPainter::Antialiasing, width > 1);
-    record.setPen(
-        QPen(m_dotColour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap));
-    record.drawPoints(m_dots.constData(), int(m_dots.size()));
-    m_dots.clear();
+    const auto inRecord = [&](QPainter &record) {
+        record.setRenderHint(QPainter::Antialiasing, true);
+        record.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+        record.drawPoints(centres.constData(), int(centres.size()));
+    };
+    draw(area, onScreen, inRecord);
 }
 
 void Surface::drawText(QPointF topLeftCm, const QString &text, const QFont &font,
@@ -213,18 +151,17 @@ void Surface::drawText(QPointF topLeftCm, const QString &text, const QFont &font
 {
     const QFontMetricsF metrics(font);
     const QPointF topLeft = toPixels(topLeftCm);
-    touched(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text) + 2, metrics.height() + 2)));
-    draw([&](QPainter &p) {
-        p.setRenderHint(QPainter::TextAntialiasing, true);
+    const auto write = [&](QPainter &p) {
         p.setFont(font);
         p.setPen(colour);
         p.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
-    });
+    };
+    draw(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text) + 2, metrics.height() + 2)), write,
+         write);
 }
 
 void Surface::paint(QPainter &painter)
 {
-    flush();
     const bool raster =
         painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     if (raster && qFuzzyCompare(painter.deviceTransform().m11(), m_ratio)) {
@@ -235,15 +172,8 @@ void Surface::paint(QPainter &painter)
         painter.drawPicture(QPointF(0, 0), picture);
 }
 
-const QImage &Surface::image()
-{
-    flush();
-    return m_image;
-}
-
 void Surface::setDevicePixelRatio(qreal ratio)
 {
-    flush();
     m_ratio = ratio > 0 ? ratio : 1.0;
     m_image = QImage(m_logicalSize * m_ratio, QImage::Format_ARGB32_Premultiplied);
     m_image.setDevicePixelRatio(m_ratio);
