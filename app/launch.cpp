@@ -66,7 +66,8 @@ struct HeldMessage
     QString text;
 };
 
-// The guard's state: a message handler is a plain function.
+// The guard's state: a message handler is a plain function. Qt hands back its own default handler
+// when no other was installed, so there always is a previous one.
 const char *guardedProgram = nullptr;
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage> heldMessages;
@@ -134,10 +135,7 @@ void NoDisplayGuard::release()
     const QList<HeldMessage> held = std::exchange(heldMessages, {});
     for (const HeldMessage &message : held) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        if (previousHandler)
-            previousHandler(message.type, context, message.text);
-        else
-            qt_message_output(message.type, context, message.text);
+        previousHandler(message.type, context, message.text);
     }
 }
 

@@ -156,10 +156,7 @@ QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(lessonInterfaces);
-        return true;
-    }();
+    static const bool installed = (QAccessible::installFactory(lessonInterfaces), true);
     Q_UNUSED(installed);
 }
 
