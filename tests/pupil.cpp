@@ -1,15 +1,14 @@
 #include "pupil.h"
 
-#include "cues/blinkingcue.h"
-#include "platform/choicelist.h"
 #include "platform/design.h"
-#include "platform/labelbutton.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
-#include <QTextEdit>
+#include <QTextBlock>
+
+#include <algorithm>
 
 Pupil::Pupil()
 {
@@ -18,28 +17,13 @@ Pupil::Pupil()
     QVERIFY(QTest::qWaitForWindowExposed(&m_window));
 }
 
-ChoiceList *Pupil::list(const char *name)
-{
-    return control<ChoiceList>(name);
-}
-
-QTextEdit *Pupil::box(const char *name)
-{
-    return control<QTextEdit>(name);
-}
-
-void Pupil::click(const char *button)
-{
-    QTest::mouseClick(control(button), Qt::LeftButton);
-}
-
 void Pupil::doubleClick(const char *button)
 {
     QWidget *target = control(button);
     QTest::mouseClick(target, Qt::LeftButton);
-    // The second press lands on whatever now stands under the pointer.
+    // The second press, which Qt delivers as a double-click event, lands on whatever now stands
+    // under the pointer.
     QWidget *under = m_window.childAt(m_window.mapFromGlobal(target->mapToGlobal(QPoint(5, 5))));
-    // Qt delivers the second press of a double-click as a double-click event, then a release.
     QTest::mouseDClick(under ? under : &m_window, Qt::LeftButton);
     QTest::mouseRelease(under ? under : &m_window, Qt::LeftButton);
 }
@@ -52,13 +36,6 @@ void Pupil::pick(const char *name, int value)
     const int index = l->findText(QString::number(value));
     l->setCurrentIndex(index);
     emit l->activated(index);
-}
-
-void Pupil::choose(int r1, int r2, int distance)
-{
-    pick("cboR1", r1);
-    pick("cboR2", r2);
-    pick("cboPQ", distance);
 }
 
 void Pupil::type(const char *name, const QString &text)
@@ -77,12 +54,12 @@ void Pupil::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
 
 void Pupil::point(const char *name, QPoint at)
 {
-    QWidget *target = control(name);
+    QWidget *target = name ? control(name) : &m_window;
     if (at == QPoint(-1, -1))
         at = target->rect().center();
     // The event goes where the mouse's would: to the innermost widget there (a text box's
     // viewport, say).
-    if (QWidget *inner = target->childAt(at)) {
+    if (QWidget *inner = name ? target->childAt(at) : nullptr) {
         at = inner->mapFrom(target, at);
         target = inner;
     }
@@ -91,45 +68,29 @@ void Pupil::point(const char *name, QPoint at)
     QApplication::sendEvent(target, &move);
 }
 
-void Pupil::pointAtBareWindow()
+void Pupil::answerPrint(std::optional<int> copies)
 {
-    // Low on the window, below the frames, where nothing stands.
-    const QPoint at(10, m_window.height() - 5);
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), m_window.mapToGlobal(QPointF(at)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&m_window, &move);
-}
-
-void Pupil::tickNextCue()
-{
-    m_window.findChild<BlinkingCue *>(QStringLiteral("nextCue"))->advance();
-}
-
-void Pupil::tickListCue()
-{
-    m_window.findChild<BlinkingCue *>(QStringLiteral("listCue"))->advance();
-}
-
-bool Pupil::nextCueBlinking()
-{
-    return m_window.findChild<BlinkingCue *>(QStringLiteral("nextCue"))->isBlinking();
-}
-
-bool Pupil::listCueBlinking()
-{
-    return m_window.findChild<BlinkingCue *>(QStringLiteral("listCue"))->isBlinking();
-}
-
-bool Pupil::shows(const char *name)
-{
-    return control(name)->isVisible();
+    m_window.printing().replaceDialog([this, copies](QPrinter &) {
+        ++m_printDialogs;
+        return copies;
+    });
 }
 
 QString Pupil::text(const char *name)
 {
     QWidget *widget = control(name);
-    if (auto *edit = qobject_cast<QTextEdit *>(widget))
-        return edit->toPlainText();
+    if (auto *edit = qobject_cast<QTextEdit *>(widget)) {
+        QString seen;
+        for (auto it = edit->document()->begin().begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            const bool lowered = format.baselineOffset() < 0 && format.fontPointSize() == 7;
+            for (const QChar c : it.fragment().text())
+                seen += !lowered      ? QString(c)
+                        : c.isDigit() ? QString(QChar(0x2080 + c.digitValue()))
+                                      : QStringLiteral("_") + c;
+        }
+        return seen;
+    }
     if (auto *combo = qobject_cast<QComboBox *>(widget))
         return combo->currentText();
     return widget->property("text").toString();
@@ -138,11 +99,9 @@ QString Pupil::text(const char *name)
 int Pupil::highlightedRule()
 {
     int found = 0;
-    for (int k = 1; k <= 5; ++k) {
-        const QByteArray name = "rtBox" + QByteArray::number(k);
-        if (box(name.constData())->palette().color(QPalette::Base) == seen::yellow)
-            found = found ? -1 : k;
-    }
+    for (int k = 0; k < 5; ++k)
+        if (box(kRules[k])->palette().color(QPalette::Base) == seen::yellow)
+            found = found ? -1 : k + 1;
     return found;
 }
 
@@ -151,10 +110,17 @@ QImage Pupil::surface()
     return m_window.surface().image().convertToFormat(QImage::Format_ARGB32);
 }
 
+bool Pupil::drawsNothing()
+{
+    // Read as kept, without a copy: random lessons ask after every action.
+    const QImage &image = m_window.surface().image();
+    return std::all_of(image.constBits(), image.constBits() + image.sizeInBytes(),
+                       [](uchar byte) { return byte == 0; });
+}
+
 QColor Pupil::surfaceAt(double xCm, double yCm)
 {
     const QImage image = surface();
-    const double ratio = image.devicePixelRatio();
-    return image.pixelColor(int(design::centimetresToPixels(xCm) * ratio),
-                            int(design::centimetresToPixels(yCm) * ratio));
+    return image.pixelColor(int(design::centimetresToPixels(xCm) * image.devicePixelRatio()),
+                            int(design::centimetresToPixels(yCm) * image.devicePixelRatio()));
 }

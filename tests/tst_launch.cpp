@@ -1,42 +1,35 @@
 // The start-up environment: the font DPI that fits the window to a screen and honours a scale
 // factor below 1, the settings made before Qt starts, and the DPIs offered below 96, at each of
-// which every text of the window stays whole. What needs a real display is checked by the
-// scripts in tests/desktop.
+// which every text of the window stays whole. (tests/desktop checks what needs a real display.)
 
 #include "app/launch.h"
 #include "pupil.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocalServer>
 #include <QMap>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTextEdit>
 
 #include <cmath>
 #include <cstdio>
-
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace {
 
 // Set for a copy of this program that only prints what overflows() finds at its own DPI.
 constexpr char kPrintOverflows[] = "TST_LAUNCH_PRINT_OVERFLOWS";
 
-// Sets (or, with nothing, unsets) a variable until the returned guard goes.
-auto settingFor(const char *name, const std::optional<QByteArray> &value)
+// Sets (or, with a null value, unsets) a variable until the returned guard goes.
+auto settingFor(const char *name, const QByteArray &value)
 {
     const bool was = qEnvironmentVariableIsSet(name);
     const QByteArray old = qgetenv(name);
-    value ? qputenv(name, *value) : qunsetenv(name);
+    value.isNull() ? qunsetenv(name) : qputenv(name, value);
     return qScopeGuard([=] { was ? qputenv(name, old) : qunsetenv(name); });
 }
 
@@ -61,28 +54,13 @@ QMap<QString, int> overflows()
     measure(QStringLiteral("introduction"));
     pupil.next();
     // r1, r2 and PQ that make rules (1) to (5) hold in turn.
-    const int choices[][3] = {{3, 2, 5}, {3, 2, 1}, {3, 2, 4}, {5, 1, 2}, {1, 1, 9}};
-    for (int rule = 1; rule <= 5; ++rule) {
-        pupil.choose(choices[rule - 1][0], choices[rule - 1][1], choices[rule - 1][2]);
-        measure(QStringLiteral("rule %1").arg(rule));
+    for (const QList<int> &choice : {QList{3, 2, 5}, {3, 2, 1}, {3, 2, 4}, {5, 1, 2}, {1, 1, 9}}) {
+        pupil.choose(choice);
+        measure(QStringLiteral("rule %1").arg(pupil.highlightedRule()));
     }
     pupil.back();
     measure(QStringLiteral("back"));
     return found;
-}
-
-// Binds a Unix socket at path, as a session bus listens.
-bool listenAt(const QByteArray &path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (fd < 0 || path.size() >= qsizetype(sizeof address.sun_path))
-        return false;
-    std::copy(path.cbegin(), path.cend(), address.sun_path);
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
 }
 
 } // namespace
@@ -93,6 +71,7 @@ class LaunchTest : public QObject
 
 private slots:
     // Screens in logical pixels; the window is 1018 x 736 at 96 dpi and its frame takes 8 x 36.
+    // (The start-up's own copy of the window's size is pinned by the rows at the edge.)
     void fittingFontDpi_data()
     {
         QTest::addColumn<QSizeF>("available");
@@ -126,52 +105,40 @@ private slots:
         QFETCH(double, wanted);
         QFETCH(int, dpi);
         QFETCH(bool, clamped);
-        const launch::FontDpiChoice choice = launch::fittingFontDpi(
-            QSizeF(1018, 736), {96, ratio, available}, qtScale, wanted, {48, 60, 72, 84});
+        const launch::FontDpiChoice choice =
+            launch::fittingFontDpi(launch::designedClientSize(), {96, ratio, available}, qtScale,
+                                   wanted, {48, 60, 72, 84});
         QCOMPARE(choice.dpi, dpi);
         QCOMPARE(choice.clamped, clamped);
     }
 
-    // The start-up works from its own copy of the designed client size; it must be the window's.
-    void designedClientSizeIsTheWindows()
-    {
-        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
-        LessonWindow w;
-        QCOMPARE(w.size(), (launch::designedClientSize() * (dpi / 96.0)).toSize());
-    }
-
-    // bus: what $XDG_RUNTIME_DIR/bus is; the folder's name has a blank and a tilde, which a
-    // D-Bus address escapes.
+    // value: $DBUS_SESSION_BUS_ADDRESS (null: unset); bus: what $XDG_RUNTIME_DIR/bus is. The
+    // folder's name has a blank and a tilde, which a D-Bus address escapes.
     void sessionBus_data()
     {
-        QTest::addColumn<std::optional<QByteArray>>("value");
+        QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QString>("bus");
         QTest::addColumn<QByteArray>("address");
-        const std::optional<QByteArray> unset;
-        QTest::newRow("unset") << unset << QString() << QByteArray("disabled:");
-        QTest::newRow("empty") << std::optional(QByteArray()) << QString()
-                               << QByteArray("disabled:");
-        QTest::newRow("set: kept") << std::optional(QByteArray("unix:path=/x"))
-                                   << QStringLiteral("socket") << QByteArray("unix:path=/x");
-        QTest::newRow("the user's bus")
-            << unset << QStringLiteral("socket") << QByteArray("unix:path=");
-        QTest::newRow("a file named bus")
-            << unset << QStringLiteral("file") << QByteArray("disabled:");
+        QTest::newRow("unset") << QByteArray() << "none" << QByteArray("disabled:");
+        QTest::newRow("empty") << QByteArray("") << "none" << QByteArray("disabled:");
+        QTest::newRow("set: kept")
+            << QByteArray("unix:path=/x") << "socket" << QByteArray("unix:path=/x");
+        QTest::newRow("the user's bus") << QByteArray() << "socket" << QByteArray("unix:path=");
+        QTest::newRow("a file named bus") << QByteArray() << "file" << QByteArray("disabled:");
     }
     void sessionBus()
     {
-        QFETCH(std::optional<QByteArray>, value);
+        QFETCH(QByteArray, value);
         QFETCH(QString, bus);
         QFETCH(QByteArray, address);
         QTemporaryDir scratch;
         const QString runtime = scratch.filePath(QStringLiteral("run time~"));
         QVERIFY(QDir().mkpath(runtime));
         const QByteArray busPath = QFile::encodeName(runtime + QStringLiteral("/bus"));
-        if (bus == QLatin1String("socket"))
-            QVERIFY(listenAt(busPath));
+        QLocalServer socket; // as a session bus listens
         QFile file(QFile::decodeName(busPath));
-        if (bus == QLatin1String("file"))
-            QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(bus == "socket" ? socket.listen(QFile::decodeName(busPath))
+                                : bus != "file" || file.open(QIODevice::WriteOnly));
         const auto restoreRuntime = settingFor("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
         const auto restoreBus = settingFor("DBUS_SESSION_BUS_ADDRESS", value);
         launch::avoidSessionBusAutolaunch();
@@ -208,18 +175,15 @@ private slots:
         copy.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(copy.waitForFinished(30000));
         QMap<QString, int> atDpi;
-        for (const QByteArray &line : copy.readAllStandardOutput().split('\n')) {
-            const qsizetype gap = line.lastIndexOf(' ');
-            if (gap > 0)
-                atDpi[QString::fromUtf8(line.left(gap))] = line.mid(gap + 1).toInt();
-        }
+        for (const QString &line : QString::fromUtf8(copy.readAllStandardOutput()).split('\n'))
+            if (!line.isEmpty())
+                atDpi[line.section(' ', 0, -2)] = line.section(' ', -1).toInt();
         QCOMPARE(atDpi.keys(), atDesign.keys());
         QStringList cut;
-        for (auto it = atDpi.cbegin(); it != atDpi.cend(); ++it) {
+        for (const auto &[control, overflow] : atDpi.asKeyValueRange())
             // A pixel of rounding either way; a lost letter or wrapped line is several.
-            if (it.value() > qMax(atDesign.value(it.key()), 0) + 1)
-                cut << QStringLiteral("%1: %2 px").arg(it.key()).arg(it.value());
-        }
+            if (overflow > qMax(atDesign.value(control), 0) + 1)
+                cut << QStringLiteral("%1: %2 px").arg(control).arg(overflow);
         QCOMPARE(cut.isEmpty(), whole);
     }
 };
@@ -230,8 +194,8 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     if (qEnvironmentVariableIsSet(kPrintOverflows)) {
         const QMap<QString, int> found = overflows();
-        for (auto it = found.cbegin(); it != found.cend(); ++it)
-            std::printf("%s %d\n", qPrintable(it.key()), it.value());
+        for (const auto &[control, overflow] : found.asKeyValueRange())
+            std::printf("%s %d\n", qPrintable(control), overflow);
         return 0;
     }
     LaunchTest test;

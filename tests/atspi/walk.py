@@ -30,30 +30,8 @@ MARK = "TWO_CIRCLES_ATSPI_RUN"
 
 def marked(marker):
     """Live processes with the marker in their environment: what the session bus started for this
-    run (at-spi-bus-launcher, its dbus-daemon, at-spi2-registryd) inherits it. Zombies have none."""
-    found = []
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{pid}/environ", "rb") as environ:
-                if f"{MARK}={marker}".encode() in environ.read().split(b"\0"):
-                    found.append(int(pid))
-        except OSError:
-            continue  # gone meanwhile
-    return [pid for pid in found if pid != os.getpid()]
-
-
-def end_marked(marker):
-    for sig in (signal.SIGTERM, signal.SIGKILL):
-        for pid in marked(marker):
-            try:
-                os.kill(pid, sig)
-            except OSError:
-                pass
-        try:
-            return desktop.wait_for("the buses to end", lambda: not marked(marker), 3)
-        except desktop.Failure:
-            pass
-    raise desktop.Failure(f"processes of this run outlived it: {marked(marker)}")
+    run (at-spi-bus-launcher, its dbus-daemon, at-spi2-registryd) inherits it."""
+    return desktop.processes_with(f"{MARK}={marker}")
 
 
 def test(program):
@@ -93,11 +71,12 @@ def test(program):
             pyatspi.Registry.registerEventListener(
                 lambda e: events.append((e.type, e.source.name, e.detail1)),
                 "object:state-changed:selected", "object:property-change:accessible-description")
-            lesson = session.start([program], env=clean_environment(
-                DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=bus, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+            lesson, _ = desktop.start_lesson(session, display, program,
+                                             DBUS_SESSION_BUS_ADDRESS=bus,
+                                             QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
             walk(lesson, events)
     finally:
-        end_marked(marker)
+        desktop.end_processes(lambda: marked(marker))
 
 
 def walk(lesson, events):

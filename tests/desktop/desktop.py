@@ -4,6 +4,7 @@ it, bounded waits, and cleaning up every process they started, also when a check
 import atexit
 import os
 import shutil
+import signal
 import struct
 import subprocess
 import sys
@@ -191,6 +192,55 @@ def end_with_home(display, window, lesson, scale=1.0):
             return False
     wait_for(f"Home at {at} to end the lesson", clicked_and_ended)
     return lesson.returncode
+
+
+def start_lesson(session, display, program, **settings):
+    """Starts the lesson on the display without a session bus (unless settings give one), with
+    the settings added to a clean environment; returns the process and its window."""
+    lesson = session.start([program], env=clean_environment(
+        DISPLAY=display, **{"DBUS_SESSION_BUS_ADDRESS": "disabled:", **settings}))
+    return lesson, lesson_window(display, lesson.pid)
+
+
+def environment_of(pid):
+    """The entries (b"NAME=value") of a live process's environment; none for one that is gone,
+    a zombie or not ours to read."""
+    try:
+        with open(f"/proc/{pid}/environ", "rb") as environ:
+            return environ.read().split(b"\0")
+    except OSError:
+        return []
+
+
+def processes_with(entry, names=None):
+    """The live processes, other than this one, whose environment holds the entry, as (pid,
+    name); only those of the given names, if any."""
+    found = []
+    for pid in map(int, filter(str.isdigit, os.listdir("/proc"))):
+        try:
+            with open(f"/proc/{pid}/comm") as comm:
+                name = comm.read().strip()
+        except OSError:
+            continue  # gone meanwhile
+        if pid != os.getpid() and (names is None or name in names) and \
+                entry.encode() in environment_of(pid):
+            found.append((pid, name))
+    return found
+
+
+def end_processes(find):
+    """Ends the processes find() returns, politely first, and waits until none is left."""
+    for sig in (signal.SIGTERM, signal.SIGKILL):
+        for pid, _ in find():
+            try:
+                os.kill(pid, sig)
+            except OSError:
+                pass
+        try:
+            return wait_for("the processes to end", lambda: not find(), 3)
+        except Failure:
+            pass
+    raise Failure(f"processes outlived the test: {find()}")
 
 
 def require_tools():

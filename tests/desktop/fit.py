@@ -4,7 +4,7 @@ bar: every part of it lies on the screen, its proportions are kept, its texts ar
 controls answer where they are drawn (Home, clicked at its scaled place, ends the lesson)."""
 
 import desktop
-from desktop import DESIGN, MOST_BLACK, Session, check, clean_environment
+from desktop import DESIGN, MOST_BLACK, Session, check
 
 TITLE_BAR = 30  # what a window manager's title bar takes at least, in device pixels
 FRAME = 36  # what the program leaves for it, in its own pixels
@@ -18,9 +18,7 @@ def test(program):
         name = f"{screen_w} x {screen_h} {settings}"
         with Session() as session:
             display = session.xvfb(screen_w, screen_h)
-            lesson = session.start([program], env=clean_environment(
-                DISPLAY=display, DBUS_SESSION_BUS_ADDRESS="disabled:", **settings))
-            window = desktop.lesson_window(display, lesson.pid)
+            lesson, window = desktop.start_lesson(session, display, program, **settings)
             x, y, width, height = desktop.geometry(display, window)
             check(x >= 0 and y >= 0 and x + width <= screen_w and y + height <= screen_h,
                   f"{name}: the window at {x},{y} size {width} x {height} leaves the screen")

@@ -5,25 +5,18 @@ itself draws them as black bars at such factors). At factor 1 on a screen that h
 nothing changes: the designed size, and no restart with another font DPI."""
 
 import desktop
-from desktop import DESIGN, MOST_BLACK, Session, check, clean_environment
-
-
-def restarted_font_dpi(pid):
-    with open(f"/proc/{pid}/environ", "rb") as environ:
-        for entry in environ.read().split(b"\0"):
-            if entry.startswith(b"QT_FONT_DPI="):
-                return entry.split(b"=", 1)[1].decode()
-    return None
+from desktop import DESIGN, MOST_BLACK, Session, check
 
 
 def run(session, display, program, scale):
     settings = {} if scale is None else {"QT_SCALE_FACTOR": str(scale)}
-    lesson = session.start([program], env=clean_environment(
-        DISPLAY=display, DBUS_SESSION_BUS_ADDRESS="disabled:", **settings))
-    window = desktop.lesson_window(display, lesson.pid)
+    lesson, window = desktop.start_lesson(session, display, program, **settings)
     _, _, width, height = desktop.geometry(display, window)
     black = desktop.black_share(display, window)
-    font_dpi = restarted_font_dpi(lesson.pid)
+    # The font DPI the program restarted itself with, if it did.
+    font_dpi = next((entry[len(b"QT_FONT_DPI="):].decode()
+                     for entry in desktop.environment_of(lesson.pid)
+                     if entry.startswith(b"QT_FONT_DPI=")), None)
     lesson.terminate()
     lesson.wait(timeout=desktop.TIMEOUT)
     return width, height, black, font_dpi

@@ -5,29 +5,16 @@ lesson is ended as a pupil ends it, with Home, and ends with status 0."""
 
 import os
 import shutil
-import signal
 import tempfile
 
 import desktop
-from desktop import Session, check, clean_environment
+from desktop import Session, check
 
 
 def bus_processes_of(home):
     """dbus-launch and dbus-daemon processes that carry this home folder in their environment,
     that is, that were started for a program run with it."""
-    found = []
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{pid}/comm") as comm:
-                name = comm.read().strip()
-            if name not in ("dbus-launch", "dbus-daemon"):
-                continue
-            with open(f"/proc/{pid}/environ", "rb") as environ:
-                if f"HOME={home}".encode() in environ.read().split(b"\0"):
-                    found.append((int(pid), name))
-        except OSError:
-            continue  # gone meanwhile, or not ours to read
-    return found
+    return desktop.processes_with(f"HOME={home}", ("dbus-launch", "dbus-daemon"))
 
 
 def test(program):
@@ -38,9 +25,8 @@ def test(program):
     try:
         with Session() as session:
             display = session.xvfb(1280, 1024)
-            lesson = session.start([program], env=clean_environment(
-                DISPLAY=display, HOME=home, DBUS_SESSION_BUS_ADDRESS=None))
-            window = desktop.lesson_window(display, lesson.pid)
+            lesson, window = desktop.start_lesson(session, display, program, HOME=home,
+                                                  DBUS_SESSION_BUS_ADDRESS=None)
             status = desktop.end_with_home(display, window, lesson)
             check(status == 0, f"the lesson ended with status {status}")
             left = bus_processes_of(home)
@@ -48,11 +34,7 @@ def test(program):
         check(not os.path.exists(os.path.join(home, ".dbus")), "the lesson created ~/.dbus")
     finally:
         # Whatever a failing run left behind was started for it: end it too.
-        for pid, _ in bus_processes_of(home):
-            try:
-                os.kill(pid, signal.SIGTERM)
-            except OSError:
-                pass
+        desktop.end_processes(lambda: bus_processes_of(home))
         shutil.rmtree(home, ignore_errors=True)
 
 

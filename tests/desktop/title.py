@@ -5,7 +5,7 @@ _NET_WM_NAME that current desktops show: nothing appended, the two blanks after 
 import re
 
 import desktop
-from desktop import CAPTION, Session, check, clean_environment, x
+from desktop import CAPTION, Session, check, x
 
 
 def title_properties(display, window):
@@ -22,9 +22,7 @@ def title_properties(display, window):
 def test(program):
     with Session() as session:
         display = session.xvfb(1280, 1024)
-        lesson = session.start([program], env=clean_environment(
-            DISPLAY=display, DBUS_SESSION_BUS_ADDRESS="disabled:", LANG="C.UTF-8"))
-        window = desktop.lesson_window(display, lesson.pid)
+        _, window = desktop.start_lesson(session, display, program, LANG="C.UTF-8")
         titles = desktop.wait_for("the title properties",
                                   lambda: (t := title_properties(display, window)) and
                                   len(t) == 2 and t)
