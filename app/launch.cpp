@@ -2,6 +2,7 @@
 
 #include "platform/design.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,13 +88,10 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     heldMessages.append({type, QByteArray(context.category), text});
 }
 
-} // namespace
-
-QSizeF designedClientSize()
-{
-    return QSizeF(kClientWidthTwips, kClientHeightTwips) * (96.0 / design::kTwipsPerInch);
-}
-
+// Qt 6.4 draws widgets wrongly at a QT_SCALE_FACTOR below 1 (rich text as black bars, labels
+// lost), while a lower font DPI draws the same window smaller and whole, since every position
+// and font follows the logical DPI. So such a factor is taken out (it becomes 1) and returned
+// for fitToScreen(); 1 when there is none. Before QApplication exists.
 double takeScaleFactorBelowOne()
 {
     const double factor = scaleFactorInForce();
@@ -100,6 +99,13 @@ double takeScaleFactorBelowOne()
         return 1.0;
     qputenv("QT_SCALE_FACTOR", "1");
     return factor;
+}
+
+} // namespace
+
+QSizeF designedClientSize()
+{
+    return QSizeF(kClientWidthTwips, kClientHeightTwips) * (96.0 / design::kTwipsPerInch);
 }
 
 void avoidSessionBusAutolaunch()
@@ -116,27 +122,6 @@ void avoidSessionBusAutolaunch()
             address = "unix:path=" + bus.toPercentEncoding("/\\*", "~");
     }
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
-}
-
-NoDisplayGuard::NoDisplayGuard(const char *programPath)
-{
-    guardedProgram = programPath;
-    heldMessages.clear();
-    previousHandler = qInstallMessageHandler(holdOrGiveUp);
-}
-
-void NoDisplayGuard::release()
-{
-    if (!guardedProgram)
-        return;
-    guardedProgram = nullptr;
-    qInstallMessageHandler(previousHandler);
-    // The platform started, so Qt's warnings meant something after all: let them through.
-    const QList<HeldMessage> held = std::exchange(heldMessages, {});
-    for (const HeldMessage &message : held) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        previousHandler(message.type, context, message.text);
-    }
 }
 
 QList<int> wholeTextDpis()
@@ -176,6 +161,11 @@ FontDpiChoice fittingFontDpi(QSizeF clientAt96, const ScreenMetrics &screen, dou
     return choice;
 }
 
+namespace {
+
+// Once QApplication exists: when the window does not fit the primary screen or a scale below 1
+// was taken out, starts the program anew, once, with the font DPI fittingFontDpi() chooses.
+// arguments are main()'s argv before QApplication took Qt's own options out of it.
 void fitToScreen(double wantedScale, char *const arguments[])
 {
     if (qEnvironmentVariableIsSet(kRestartedVariable)) {
@@ -215,6 +205,37 @@ void fitToScreen(double wantedScale, char *const arguments[])
                  "two-circles: could not restart to fit the screen (%s); the window keeps "
                  "its present size\n",
                  std::strerror(error));
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
+{
+    // What Qt reads when its platform starts has to be right before QApplication exists.
+    const double wantedScale = takeScaleFactorBelowOne();
+    avoidSessionBusAutolaunch();
+    // QApplication takes its own options out of argv; a restart needs them as they came.
+    const std::vector<char *> arguments(argv, argv + argc + 1);
+
+    // A platform that cannot start (no display, or one that is gone) gives a fatal message
+    // while QApplication is made; Qt's other messages wait until it is there.
+    guardedProgram = argv[0];
+    previousHandler = qInstallMessageHandler(holdOrGiveUp);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    // The platform started, so Qt's warnings meant something after all: let them through.
+    for (const HeldMessage &message : std::exchange(heldMessages, {})) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        previousHandler(message.type, context, message.text);
+    }
+
+    QApplication::setApplicationName(QStringLiteral("two-circles"));
+    // No display name: Qt would append it to the caption in the title bar. The desktop finds
+    // the lesson's name and icon through its desktop entry instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TwoCircles"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    fitToScreen(wantedScale, arguments.data());
+    return application;
 }
 
 } // namespace launch

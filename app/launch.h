@@ -3,6 +3,10 @@
 #include <QList>
 #include <QSizeF>
 
+#include <memory>
+
+class QApplication;
+
 // What main() sets up around QApplication, so that the window opens whole and readable on any
 // desktop, and a machine without a usable display gets one clear line instead of Qt's abort.
 namespace launch {
@@ -10,29 +14,10 @@ namespace launch {
 // The window's client area at 96 logical dots per inch, in logical pixels.
 QSizeF designedClientSize();
 
-// Qt 6.4 draws widgets wrongly at a QT_SCALE_FACTOR below 1 (rich text as black bars, labels
-// lost), while a lower font DPI draws the same window smaller and whole, since every position
-// and font follows the logical DPI. So such a factor is taken out (it becomes 1) and returned
-// for fitToScreen(); 1 when there is none. Before QApplication exists.
-double takeScaleFactorBelowOne();
-
 // Without a session bus address libdbus autolaunches a bus that outlives the lesson and writes
 // ~/.dbus. An unset or empty address becomes the user's bus at $XDG_RUNTIME_DIR/bus if one
 // listens there (a screen reader talks over it), or else one that connects to nothing.
 void avoidSessionBusAutolaunch();
-
-// Wraps the construction of QApplication: a platform that cannot start (no display, or one
-// that is gone) ends the program with one line that says why, and status 1. Qt's messages are
-// held back until release().
-class NoDisplayGuard
-{
-    Q_DISABLE_COPY(NoDisplayGuard)
-
-public:
-    explicit NoDisplayGuard(const char *programPath);
-    ~NoDisplayGuard() { release(); }
-    void release();
-};
 
 struct ScreenMetrics
 {
@@ -61,9 +46,10 @@ QList<int> wholeTextDpis();
 FontDpiChoice fittingFontDpi(QSizeF clientAt96, const ScreenMetrics &screen, double qtScaleFactor,
                              double wantedScale, const QList<int> &wholeDpis);
 
-// Once QApplication exists: when the window does not fit the primary screen or a scale below 1
-// was taken out, starts the program anew, once, with the font DPI fittingFontDpi() chooses.
-// arguments are main()'s argv before QApplication took Qt's own options out of it.
-void fitToScreen(double wantedScale, char *const arguments[]);
+// Makes the lesson's QApplication as main() needs it: the start-up fitted to the screen (which
+// may start the program anew), no session bus autolaunched, and a machine without a usable
+// display told so in one line on standard error, ending the program with status 1 instead of
+// Qt's abort. argc must outlive the application.
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
 
 } // namespace launch

@@ -1,9 +1,8 @@
-// The lesson's start-up as app/main.cpp does it (the launch checks, the application, the fit to
-// the screen, the window shown at its designed place), ending after the first painted frame
-// instead of waiting for the pupil. On a screen too small for the window the program starts
-// itself again once, as the lesson does; the time then runs on through the second start, since
-// the process and its environment stay the same. With BENCH_PHASES set, the time each phase
-// took goes to standard error.
+// The lesson's start-up as app/main.cpp does it (the application fitted to the screen, the window
+// shown at its designed place), ending after the first painted frame instead of waiting for the
+// pupil. On a screen too small for the window the program starts itself again once, as the lesson
+// does; the time then runs on through the second start, since the process and its environment stay
+// the same. With BENCH_PHASES set, the time each phase took goes to standard error.
 
 #include "app/launch.h"
 #include "firstframe.h"
@@ -11,11 +10,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 int main(int argc, char *argv[])
 {
@@ -28,18 +25,8 @@ int main(int argc, char *argv[])
         clock.restart();
     };
 
-    const double wantedScale = launch::takeScaleFactorBelowOne();
-    launch::avoidSessionBusAutolaunch();
-    const std::vector<char *> arguments(argv, argv + argc + 1);
-    launch::NoDisplayGuard guard(argv[0]);
-    QApplication app(argc, argv);
-    guard.release();
-    QApplication::setApplicationName(QStringLiteral("two-circles"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TwoCircles"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    phase("application");
-    launch::fitToScreen(wantedScale, arguments.data());
-    phase("fit to the screen");
+    const std::unique_ptr<QApplication> application = launch::startApplication(argc, argv);
+    phase("application, fitted");
 
     LessonWindow window;
     phase("window and controls");

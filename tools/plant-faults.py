@@ -63,7 +63,7 @@ FAULTS = [
     ("F54", "the rule that holds carries no state", "window/accessibility.cpp", "            state.selected = holds.toBool();", "            state.selected = false;"),
     ("F55", "hidden controls read out", "window/accessibility.cpp", "!child->isWindow() && !child->isHidden() &&", "!child->isWindow() &&"),
     ("F56", "the figure described with the wrong rule", "figure/figure.cpp", ".arg(QLatin1String(relations[rule - 1]))", ".arg(QLatin1String(relations[0]))"),
-    ("F57", "the title bar shows the display name", "app/main.cpp", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));\n    QApplication::setApplicationDisplayName(QStringLiteral(\"Two Circles\"));"),
+    ("F57", "the title bar shows the display name", "app/launch.cpp", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));\n    QApplication::setApplicationDisplayName(QStringLiteral(\"Two Circles\"));"),
     ("F58", "a small screen cuts the window off", "app/launch.cpp", "    if (scale >= 1.0)\n        return {};", "    if (scale > 0)\n        return {};"),
 ]
 
