@@ -51,7 +51,7 @@ FAULTS = [
     ("F42", "distance list holds 0 to 11", "window/controls.cpp", "QStringLiteral(\"PQ\"), 0, 12, false", "QStringLiteral(\"PQ\"), 0, 11, false"),
     ("F43", "highlighted box keeps its height", "rules/ruleboard.cpp", "    box->setGeometry(shape);\n", ""),
     ("F44", "highlighted box without tooltip", "rules/ruleboard.cpp", "    box->setToolTip(m_note->toPlainText());\n", ""),
-    ("F45", "Home does not end the lesson", "window/lessonwindow.cpp", "connect(c.home, &QAbstractButton::clicked, this, &QWidget::close);", "connect(c.home, &QAbstractButton::clicked, this, &QWidget::raise);"),
+    ("F45", "Home does not end the lesson", "window/lessonwindow.cpp", "connect(c.buttons.home, &QAbstractButton::clicked, this, &QWidget::close);", "connect(c.buttons.home, &QAbstractButton::clicked, this, &QWidget::raise);"),
     ("F46", "Back leaves the figure", "window/lessonwindow.cpp", "    m_figure.erase();\n", ""),
     ("F47", "a double-click on a button is two clicks", "platform/labelbutton.cpp", "    event->accept();\n}\n\nvoid LabelButton::mouseMoveEvent", "    QAbstractButton::mouseDoubleClickEvent(event);\n}\n\nvoid LabelButton::mouseMoveEvent"),
     ("F48", "a typed value never counts", "platform/choicelist.cpp", "    if (!lineEdit()->isModified())\n        return;", "    return;"),

@@ -1,39 +1,25 @@
 #pragma once
 
+#include "buttons/lessonbuttons.h"
+#include "lists/choicelists.h"
+#include "pages/pages.h"
+
 #include <array>
 
-class ChoiceList;
-class Frames;
 class HelpArrow;
-class LabelButton;
-class QLabel;
 class QTextEdit;
 class QWidget;
 
-// Every control of the lesson window, as the design places them.
+// Every control of the lesson window, as the design places them, grouped by the part of the
+// lesson that looks after them.
 struct Controls
 {
     QWidget *figureArea;
-    QLabel *heading;
-    std::array<QWidget *, 2> r1Caption;
-    std::array<QWidget *, 2> r2Caption;
-    QLabel *distanceCaption;
-    QLabel *promptLine;
-    QLabel *possibilities;
-    QWidget *listSurroundings;
-    Frames *frames;
-    LabelButton *home;
-    LabelButton *back;
-    LabelButton *next;
-    LabelButton *print;
-    QTextEdit *messageLine;
+    Pages::Texts pages;
+    ChoiceLists::Widgets lists;
+    LessonButtons::Widgets buttons;
     std::array<QTextEdit *, 5> rules;
     QTextEdit *note;
-    QTextEdit *firstSentence;
-    QTextEdit *secondSentence;
-    ChoiceList *r1;
-    ChoiceList *r2;
-    ChoiceList *distance;
     HelpArrow *helpArrow;
 };
 

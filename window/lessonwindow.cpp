@@ -54,22 +54,18 @@ LessonWindow::LessonWindow()
 
     const Controls &c = m_controls;
     m_rules = new RuleBoard(c.rules, c.note, this);
-    m_pages = new Pages({c.heading, c.firstSentence, c.secondSentence, c.possibilities,
-                         c.messageLine, c.promptLine, c.frames},
-                        this);
-    m_lists = new ChoiceLists(
-        {c.r1, c.r2, c.distance, c.r1Caption, c.r2Caption, c.distanceCaption, c.listSurroundings},
-        this);
-    m_buttons = new LessonButtons({c.next, c.back, c.home, c.print}, this);
+    m_pages = new Pages(c.pages, this);
+    m_lists = new ChoiceLists(c.lists, this);
+    m_buttons = new LessonButtons(c.buttons, this);
     m_nextCue = new BlinkingCue(QStringLiteral("nextCue"), this);
     m_listCue = new BlinkingCue(QStringLiteral("listCue"), this);
     m_rules->writePlain();
 
-    connect(c.next, &QAbstractButton::clicked, this, &LessonWindow::showPractice);
-    connect(c.back, &QAbstractButton::clicked, this, &LessonWindow::showIntroduction);
-    connect(c.home, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(c.buttons.next, &QAbstractButton::clicked, this, &LessonWindow::showPractice);
+    connect(c.buttons.back, &QAbstractButton::clicked, this, &LessonWindow::showIntroduction);
+    connect(c.buttons.home, &QAbstractButton::clicked, this, &QWidget::close);
     // The window is printed as the lesson stands: what is typed but not committed goes first.
-    connect(c.print, &QAbstractButton::clicked, this, [this] {
+    connect(c.buttons.print, &QAbstractButton::clicked, this, [this] {
         m_lists->dropTyping();
         m_printing.print();
     });
@@ -83,16 +79,17 @@ LessonWindow::LessonWindow()
             [this] { m_lists->colourWaitingList(colours::kMagenta); });
     connect(m_listCue, &BlinkingCue::secondStyleDue, this,
             [this] { m_lists->colourWaitingList(colours::kCyan); });
-    c.messageLine->viewport()->installEventFilter(this);
+    c.pages.messageLine->viewport()->installEventFilter(this);
 
     // Home and Alt+H end the lesson; so do the desktop's usual keys.
     for (const QKeySequence &keys :
          {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-    QWidget *const tabOrder[] = {c.r1, c.r2, c.distance, c.print, c.back, c.next, c.home};
+    QWidget *const tabOrder[] = {c.lists.r1,     c.lists.r2,     c.lists.distance, c.buttons.print,
+                                 c.buttons.back, c.buttons.next, c.buttons.home};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    c.next->setFocus(Qt::OtherFocusReason);
+    c.buttons.next->setFocus(Qt::OtherFocusReason);
 
     describeForAssistiveTechnology(this, m_rules);
     m_nextCue->start();
@@ -124,7 +121,7 @@ void LessonWindow::showAtDesignedPlace()
 // visit, with the pupil's figure in place.
 void LessonWindow::showPractice()
 {
-    const bool fromKeyboard = !m_controls.next->clickedByMouse();
+    const bool fromKeyboard = !m_controls.buttons.next->clickedByMouse();
     const bool resume = m_choice.distance.has_value();
     if (resume) {
         m_lists->openForResume();
@@ -143,7 +140,7 @@ void LessonWindow::showPractice()
     m_nextCue->dropSecondHalf();
     m_listCue->start();
     // A mouse user's focus stays out of sight: Back takes it from Next, in the same place.
-    const bool focusGoesWithNext = m_controls.next->hasFocus();
+    const bool focusGoesWithNext = m_controls.buttons.next->hasFocus();
     m_buttons->offerBack(focusGoesWithNext ? std::optional(Qt::OtherFocusReason) : std::nullopt);
 }
 
@@ -151,10 +148,10 @@ void LessonWindow::showPractice()
 // the next visit.
 void LessonWindow::showIntroduction()
 {
-    const bool fromKeyboard = !m_controls.back->clickedByMouse();
+    const bool fromKeyboard = !m_controls.buttons.back->clickedByMouse();
     const QWidget *focused = focusWidget();
     const bool focusLeavesWithPage =
-        focused && focused != m_controls.home && focused != m_controls.next;
+        focused && focused != m_controls.buttons.home && focused != m_controls.buttons.next;
     // Before the focus moves, which would commit it.
     m_lists->dropTyping();
     m_figure.erase();
@@ -251,7 +248,7 @@ bool LessonWindow::event(QEvent *event)
 
 bool LessonWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_controls.messageLine->viewport() && event->type() == QEvent::MouseMove)
+    if (watched == m_controls.pages.messageLine->viewport() && event->type() == QEvent::MouseMove)
         pointerOnMessageLine();
     return QWidget::eventFilter(watched, event);
 }
