@@ -68,7 +68,8 @@ struct HeldMessage
     QString text;
 };
 
-// The guard's state: a message handler is a plain function. Qt hands back its own default handler
+// The state of the handler that guards the making of QApplication: a message handler is a plain
+// function. Qt hands back its own default handler
 // when no other was installed, so there always is a previous one.
 const char *guardedProgram = nullptr;
 QtMessageHandler previousHandler = nullptr;
@@ -99,6 +100,50 @@ double takeScaleFactorBelowOne()
         return 1.0;
     qputenv("QT_SCALE_FACTOR", "1");
     return factor;
+}
+
+// Once QApplication exists: when the window does not fit the primary screen or a scale below 1
+// was taken out, starts the program anew, once, with the font DPI fittingFontDpi() chooses.
+// arguments are main()'s argv before QApplication took Qt's own options out of it.
+void fitToScreen(double wantedScale, char *const arguments[])
+{
+    if (qEnvironmentVariableIsSet(kRestartedVariable)) {
+        qunsetenv(kRestartedVariable);
+        return;
+    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const ScreenMetrics metrics{screen->logicalDotsPerInch(), screen->devicePixelRatio(),
+                                QSizeF(screen->availableGeometry().size())};
+    const FontDpiChoice choice = fittingFontDpi(designedClientSize(), metrics, scaleFactorInForce(),
+                                                wantedScale, wholeTextDpis());
+    if (choice.dpi <= 0)
+        return;
+    if (choice.clamped)
+        std::fputs("two-circles: the screen is too small for the whole lesson window; it is drawn "
+                   "at about half its size, the smallest that stays legible\n",
+                   stderr);
+
+    // Qt reads the font DPI once, when its platform starts; so the program starts again with
+    // it. Nothing has been shown yet, and exec keeps the process, its id and its arguments.
+    const bool hadFontDpi = qEnvironmentVariableIsSet("QT_FONT_DPI");
+    const QByteArray fontDpi = qgetenv("QT_FONT_DPI");
+    qputenv("QT_FONT_DPI", QByteArray::number(choice.dpi));
+    qputenv(kRestartedVariable, "1");
+    const QByteArray program = QFile::encodeName(QCoreApplication::applicationFilePath());
+    ::execv(program.constData(), arguments);
+
+    const int error = errno;
+    qunsetenv(kRestartedVariable);
+    if (hadFontDpi)
+        qputenv("QT_FONT_DPI", fontDpi);
+    else
+        qunsetenv("QT_FONT_DPI");
+    std::fprintf(stderr,
+                 "two-circles: could not restart to fit the screen (%s); the window keeps "
+                 "its present size\n",
+                 std::strerror(error));
 }
 
 } // namespace
@@ -160,54 +205,6 @@ FontDpiChoice fittingFontDpi(QSizeF clientAt96, const ScreenMetrics &screen, dou
         return {};
     return choice;
 }
-
-namespace {
-
-// Once QApplication exists: when the window does not fit the primary screen or a scale below 1
-// was taken out, starts the program anew, once, with the font DPI fittingFontDpi() chooses.
-// arguments are main()'s argv before QApplication took Qt's own options out of it.
-void fitToScreen(double wantedScale, char *const arguments[])
-{
-    if (qEnvironmentVariableIsSet(kRestartedVariable)) {
-        qunsetenv(kRestartedVariable);
-        return;
-    }
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const ScreenMetrics metrics{screen->logicalDotsPerInch(), screen->devicePixelRatio(),
-                                QSizeF(screen->availableGeometry().size())};
-    const FontDpiChoice choice = fittingFontDpi(designedClientSize(), metrics, scaleFactorInForce(),
-                                                wantedScale, wholeTextDpis());
-    if (choice.dpi <= 0)
-        return;
-    if (choice.clamped)
-        std::fputs("two-circles: the screen is too small for the whole lesson window; it is drawn "
-                   "at about half its size, the smallest that stays legible\n",
-                   stderr);
-
-    // Qt reads the font DPI once, when its platform starts; so the program starts again with
-    // it. Nothing has been shown yet, and exec keeps the process, its id and its arguments.
-    const bool hadFontDpi = qEnvironmentVariableIsSet("QT_FONT_DPI");
-    const QByteArray fontDpi = qgetenv("QT_FONT_DPI");
-    qputenv("QT_FONT_DPI", QByteArray::number(choice.dpi));
-    qputenv(kRestartedVariable, "1");
-    const QByteArray program = QFile::encodeName(QCoreApplication::applicationFilePath());
-    ::execv(program.constData(), arguments);
-
-    const int error = errno;
-    qunsetenv(kRestartedVariable);
-    if (hadFontDpi)
-        qputenv("QT_FONT_DPI", fontDpi);
-    else
-        qunsetenv("QT_FONT_DPI");
-    std::fprintf(stderr,
-                 "two-circles: could not restart to fit the screen (%s); the window keeps "
-                 "its present size\n",
-                 std::strerror(error));
-}
-
-} // namespace
 
 std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
 {
