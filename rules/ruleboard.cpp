@@ -59,10 +59,8 @@ RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, Q
                     Qt::AlignHCenter);
     richtext::lowerRadiusDigits(m_note, kSubscriptOffset);
     m_note->setAccessibleName(m_note->toPlainText());
-}
 
-void RuleBoard::writePlain()
-{
+    // The rules' texts never change: a highlight is the box's background, not its text.
     for (std::size_t k = 0; k < m_boxes.size(); ++k) {
         QTextEdit *box = m_boxes[k];
         richtext::write(box, QString::fromLatin1(kRules[k].text));
@@ -73,17 +71,23 @@ void RuleBoard::writePlain()
             richtext::lowerDigit(box, QString::fromLatin1(phrase), QLatin1Char(digit),
                                  kSubscriptOffset, kSubscriptSize);
         edit.endEditBlock();
+        box->setAccessibleName(box->toPlainText().simplified());
+    }
+    clearHighlight();
+}
+
+void RuleBoard::clearHighlight()
+{
+    for (QTextEdit *box : m_boxes) {
         setBackground(box, colours::kPaleGreen);
         box->setToolTip(QString());
-        if (box->accessibleName().isEmpty())
-            box->setAccessibleName(box->toPlainText().simplified());
     }
     setHolding(0);
 }
 
 void RuleBoard::highlight(int rule)
 {
-    writePlain();
+    clearHighlight();
     QTextEdit *box = m_boxes[rule - 1];
     setBackground(box, colours::kYellow);
     QRect shape = box->geometry();

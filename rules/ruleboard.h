@@ -17,9 +17,9 @@ class RuleBoard : public QObject
 public:
     RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, QObject *parent);
 
-    // All five rules written afresh with their subscripts, none highlighted.
-    void writePlain();
-    // The rules plain, then rule (rule) highlighted: a yellow background, a little lower box
+    // None of the rules highlighted.
+    void clearHighlight();
+    // Rule (rule) highlighted alone: a yellow background, a little lower box
     // (which it keeps from then on), the note as its tooltip, and a state that assistive
     // technology reads.
     void highlight(int rule);

@@ -59,7 +59,6 @@ LessonWindow::LessonWindow()
     m_buttons = new LessonButtons(c.buttons, this);
     m_nextCue = new BlinkingCue(QStringLiteral("nextCue"), this);
     m_listCue = new BlinkingCue(QStringLiteral("listCue"), this);
-    m_rules->writePlain();
 
     connect(c.buttons.next, &QAbstractButton::clicked, this, &LessonWindow::showPractice);
     connect(c.buttons.back, &QAbstractButton::clicked, this, &LessonWindow::showIntroduction);
@@ -167,7 +166,7 @@ void LessonWindow::showIntroduction()
     else
         m_buttons->offerNext();
     m_lists->close();
-    m_rules->writePlain();
+    m_rules->clearHighlight();
 }
 
 void LessonWindow::radiusChosen(int which, int value)
