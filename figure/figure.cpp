@@ -17,6 +17,32 @@ QFont figureFont(double points)
     return design::font("MS Sans Serif", points, true);
 }
 
+// What the figure of a complete choice shows, as a screen reader says it: the circles and
+// their distance, then how they lie and which rule holds.
+QString circlesInWords(const Choice &choice)
+{
+    return QStringLiteral("Circle with centre P and radius %1 cm, circle with centre Q and radius "
+                          "%2 cm, centres %3 cm apart.")
+        .arg(*choice.r1)
+        .arg(*choice.r2)
+        .arg(*choice.distance);
+}
+
+QString relationInWords(const Choice &choice)
+{
+    static const char *const relations[] = {
+        "touch each other externally",
+        "touch each other internally",
+        "intersect each other in 2 points",
+        "neither intersect nor touch and one of them is inside the other",
+        "do not intersect or touch and each is outside the other",
+    };
+    const int rule = choice.rule();
+    return QStringLiteral("The two circles %1; rule (%2) holds.")
+        .arg(QLatin1String(relations[rule - 1]))
+        .arg(rule);
+}
+
 } // namespace
 
 void forEachStipplePoint(const Choice &choice, const std::function<void(float x, float y)> &dot)
@@ -98,30 +124,6 @@ void Figure::drawStipple(const Choice &choice)
     QList<QPointF> stipple;
     forEachStipplePoint(choice, [&stipple](float x, float y) { stipple.append({x, y}); });
     m_surface.drawDots(stipple, colours::kGreen, 3);
-}
-
-QString Figure::circlesInWords(const Choice &choice)
-{
-    return QStringLiteral("Circle with centre P and radius %1 cm, circle with centre Q and radius "
-                          "%2 cm, centres %3 cm apart.")
-        .arg(*choice.r1)
-        .arg(*choice.r2)
-        .arg(*choice.distance);
-}
-
-QString Figure::relationInWords(const Choice &choice)
-{
-    static const char *const relations[] = {
-        "touch each other externally",
-        "touch each other internally",
-        "intersect each other in 2 points",
-        "neither intersect nor touch and one of them is inside the other",
-        "do not intersect or touch and each is outside the other",
-    };
-    const int rule = choice.rule();
-    return QStringLiteral("The two circles %1; rule (%2) holds.")
-        .arg(QLatin1String(relations[rule - 1]))
-        .arg(rule);
 }
 
 void Figure::describe(const Choice &choice)

@@ -29,11 +29,6 @@ public:
     void redrawAfterRadiusChoice(const Choice &choice);
     void erase();
 
-    // What the figure of a complete choice shows, as a screen reader says it: the circles and
-    // their distance, then how they lie and which rule holds.
-    static QString circlesInWords(const Choice &choice);
-    static QString relationInWords(const Choice &choice);
-
 private:
     void drawCirclesAndSegment(const Choice &choice);
     void drawLength(const Choice &choice);

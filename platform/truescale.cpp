@@ -5,10 +5,17 @@
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
+#include <QRectF>
+#include <QSizeF>
 #include <QWidget>
 
 #include <algorithm>
 
+namespace {
+
+// Where a window of the given true size lands in a printable area: at true scale where it fits,
+// otherwise scaled down to fit, keeping its proportions; centred either way. Both in the
+// printer's device pixels.
 QRectF placeOnPage(QSizeF trueSize, QRectF printable)
 {
     if (trueSize.isEmpty() || printable.isEmpty())
@@ -19,6 +26,8 @@ QRectF placeOnPage(QSizeF trueSize, QRectF printable)
     placed.moveCenter(printable.center());
     return placed;
 }
+
+} // namespace
 
 TrueScaleJob::TrueScaleJob(QWidget *window, QPrinter &printer)
     : m_window(window), m_printer(printer)

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QRectF>
-#include <QSizeF>
-
 #include <memory>
 
 class QPainter;
@@ -11,11 +8,6 @@ class QWidget;
 
 // Printing a window at true scale: a centimetre on the screen is a centimetre on paper, so
 // pupils can check the figure with a ruler.
-
-// Where a window of the given true size lands in a printable area: at true scale where it fits,
-// otherwise scaled down to fit, keeping its proportions; centred either way. Both in the
-// printer's device pixels.
-QRectF placeOnPage(QSizeF trueSize, QRectF printable);
 
 // One print job on a printer: each page shows the window as it stands, with its controls and
 // its drawing, at true scale and centred. The pages go to the printer when the job ends (or is
