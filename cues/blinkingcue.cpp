@@ -1,10 +1,10 @@
 #include "cues/blinkingcue.h"
 
-BlinkingCue::BlinkingCue(const QString &name, QObject *parent) : QObject(parent)
+BlinkingCue::BlinkingCue(const QString &name, int beatMs, QObject *parent) : QObject(parent)
 {
     setObjectName(name);
     for (QTimer *half : {&m_first, &m_second}) {
-        half->setInterval(400);
+        half->setInterval(beatMs);
         half->setTimerType(Qt::PreciseTimer);
     }
     connect(&m_first, &QTimer::timeout, this, &BlinkingCue::showFirst);
@@ -23,28 +23,14 @@ void BlinkingCue::stop()
     m_second.stop();
 }
 
+// The cue is not paused by it: the first half takes over, so a cue dropped while its second
+// half was due goes on blinking (unseen while its label is hidden).
 void BlinkingCue::dropSecondHalf()
 {
-    m_second.stop();
-}
-
-bool BlinkingCue::isBlinking() const
-{
-    return m_first.isActive() || m_second.isActive();
-}
-
-void BlinkingCue::advance()
-{
-    if (!isBlinking())
+    if (!m_second.isActive())
         return;
-    // When both halves run, the one due first ticks.
-    const bool firstDue =
-        m_first.isActive() &&
-        (!m_second.isActive() || m_first.remainingTime() <= m_second.remainingTime());
-    if (firstDue)
-        showFirst();
-    else
-        showSecond();
+    m_second.stop();
+    start();
 }
 
 void BlinkingCue::showFirst()

@@ -39,20 +39,19 @@ ChoiceLists::ChoiceLists(const Widgets &widgets, QObject *parent)
     m_widgets.surroundings->installEventFilter(this);
 }
 
-void ChoiceLists::openForGuidedStart()
+// Each list is open as far as the choice goes, and each chosen list shows its caption: a
+// pupil who left part way finds the lists as they were left.
+void ChoiceLists::open()
 {
     for (ChoiceList *list : {m_widgets.r1, m_widgets.r2, m_widgets.distance})
         list->show();
-    m_widgets.r2->setEnabled(false);
-    m_widgets.distance->setEnabled(false);
-}
-
-void ChoiceLists::openForResume()
-{
-    for (ChoiceList *list : {m_widgets.r1, m_widgets.r2, m_widgets.distance})
-        list->show();
-    showBoth(m_widgets.r1Caption);
-    showBoth(m_widgets.r2Caption);
+    m_widgets.r2->setEnabled(m_widgets.r1->value().has_value());
+    m_widgets.distance->setEnabled(m_widgets.r2->value().has_value());
+    for (QWidget *part : m_widgets.r1Caption)
+        part->setVisible(m_widgets.r1->value().has_value());
+    for (QWidget *part : m_widgets.r2Caption)
+        part->setVisible(m_widgets.r2->value().has_value());
+    m_widgets.distanceCaption->setVisible(m_widgets.distance->value().has_value());
 }
 
 void ChoiceLists::close()
@@ -84,14 +83,13 @@ void ChoiceLists::colourWaitingList(const QColor &colour)
         m_widgets.distance->setBackground(colour);
 }
 
-void ChoiceLists::focusRadius(Qt::FocusReason reason)
+// The first list still waiting for a choice, or the distance once all are chosen.
+void ChoiceLists::focusWaitingList(Qt::FocusReason reason)
 {
-    m_widgets.r1->setFocus(reason);
-}
-
-void ChoiceLists::focusDistance(Qt::FocusReason reason)
-{
-    m_widgets.distance->setFocus(reason);
+    ChoiceList *waiting = !m_widgets.r1->value()   ? m_widgets.r1
+                          : !m_widgets.r2->value() ? m_widgets.r2
+                                                   : m_widgets.distance;
+    waiting->setFocus(reason);
 }
 
 // A chosen list takes the window's background again, ending its flicker.

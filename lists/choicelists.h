@@ -31,17 +31,14 @@ public:
     };
     ChoiceLists(const Widgets &widgets, QObject *parent);
 
-    // The lists shown with only r1 open.
-    void openForGuidedStart();
-    // The lists shown as they were left, with the captions of the radii.
-    void openForResume();
+    // The lists shown as they were left: open in the lesson's order as far as the choice goes.
+    void open();
     void close();
     // What is typed but not committed goes: the page is changing under the pupil's hands.
     void dropTyping();
     // Colours the list that waits for a choice: r1 until it is chosen, then r2, then PQ.
     void colourWaitingList(const QColor &colour);
-    void focusRadius(Qt::FocusReason reason);
-    void focusDistance(Qt::FocusReason reason);
+    void focusWaitingList(Qt::FocusReason reason);
 
 signals:
     void radiusChosen(int which, int value);

@@ -57,11 +57,6 @@ void ChoiceList::setBackground(const QColor &colour)
     lineEdit()->setPalette(p);
 }
 
-QColor ChoiceList::background() const
-{
-    return palette().color(QPalette::Active, QPalette::Base);
-}
-
 void ChoiceList::pick(int index)
 {
     if (index >= 0)

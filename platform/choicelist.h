@@ -26,7 +26,6 @@ public:
     void discardTyping();
     // The background the field shows (the blinking cue colours it).
     void setBackground(const QColor &colour);
-    QColor background() const;
 
 signals:
     void chosen(int value);

@@ -24,11 +24,6 @@ void LabelButton::setTextColour(const QColor &colour)
     setPalette(p);
 }
 
-QColor LabelButton::textColour() const
-{
-    return palette().color(QPalette::WindowText);
-}
-
 void LabelButton::setBold(bool bold)
 {
     QFont f = font();

@@ -17,7 +17,6 @@ public:
     LabelButton(const QString &text, QWidget *parent);
 
     void setTextColour(const QColor &colour);
-    QColor textColour() const;
     void setBold(bool bold);
     // While clicked() is being handled: whether the click came from the mouse rather than from
     // the keyboard or an assistive tool. A page change moves the keyboard focus only for the

@@ -37,8 +37,6 @@ public:
     // Draws the surface: on the screen at its density the image is copied; on any other device
     // (a printer, a picture, another scale) the record is replayed, sharp at that resolution.
     void paint(QPainter &painter);
-    // The screen image with everything drawn so far (for tests and screenshots).
-    const QImage &image() const { return m_image; }
     void setDevicePixelRatio(qreal ratio);
 
 private:

@@ -3,8 +3,8 @@
 #include "platform/design.h"
 
 #include <QPainter>
+#include <QPagedPaintDevice>
 #include <QPicture>
-#include <QPrinter>
 #include <QRectF>
 #include <QSizeF>
 #include <QWidget>
@@ -29,8 +29,8 @@ QRectF placeOnPage(QSizeF trueSize, QRectF printable)
 
 } // namespace
 
-TrueScaleJob::TrueScaleJob(QWidget *window, QPrinter &printer)
-    : m_window(window), m_printer(printer)
+TrueScaleJob::TrueScaleJob(QWidget *window, QPagedPaintDevice &device, int resolution)
+    : m_window(window), m_device(device), m_resolution(resolution)
 {
 }
 
@@ -43,18 +43,17 @@ bool TrueScaleJob::printPage()
 {
     if (!m_painter) {
         auto painter = std::make_unique<QPainter>();
-        if (!painter->begin(&m_printer))
+        if (!painter->begin(&m_device))
             return false;
         m_painter = std::move(painter);
-    } else if (!m_printer.newPage()) {
+    } else if (!m_device.newPage()) {
         return false;
     }
 
     // The painter's origin is the printable area's top left. A window pixel measures
     // 1 / (1440 * pixelsPerTwip) inch, so at true scale it covers this many printer dots.
-    const QSizeF printable = m_printer.pageRect(QPrinter::DevicePixel).size();
-    const double dotsPerPixel =
-        m_printer.resolution() / (design::kTwipsPerInch * design::pixelsPerTwip());
+    const QSizeF printable = m_device.pageLayout().paintRectPixels(m_resolution).size();
+    const double dotsPerPixel = m_resolution / (design::kTwipsPerInch * design::pixelsPerTwip());
     const QSizeF window = m_window->size();
     const QRectF placed = placeOnPage(window * dotsPerPixel, QRectF(QPointF(0, 0), printable));
 
@@ -70,8 +69,8 @@ bool TrueScaleJob::printPage()
         m_window->render(&recorder, QPoint(), QRegion(m_window->rect()),
                          QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
-    const double pictureScaleX = double(m_printer.logicalDpiX()) / picture.logicalDpiX();
-    const double pictureScaleY = double(m_printer.logicalDpiY()) / picture.logicalDpiY();
+    const double pictureScaleX = double(m_device.logicalDpiX()) / picture.logicalDpiX();
+    const double pictureScaleY = double(m_device.logicalDpiY()) / picture.logicalDpiY();
     m_painter->save();
     m_painter->translate(placed.topLeft());
     m_painter->scale(placed.width() / window.width() / pictureScaleX,

@@ -2,35 +2,26 @@
 
 #include "platform/truescale.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QMarginsF>
+#include <QMessageBox>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-
-namespace {
-
-std::optional<int> askTheSystem(QPrinter &printer, QWidget *window)
-{
-    QPrintDialog dialog(&printer, window);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    // The window prints each copy as a page of its own; a printer left to make its own copies
-    // as well would multiply them.
-    const int copies = printer.copyCount();
-    printer.setCopyCount(1);
-    return copies;
-}
-
-} // namespace
+#include <QSaveFile>
 
 Printing::Printing(QWidget *window) : m_window(window) {}
 
 Printing::~Printing() = default;
 
+// The printer the dialog chooses, made on first use: looking up the system's printers costs time
+// that a lesson which never prints should not pay. High resolution, landscape like the window,
+// with narrow margins so that the window fits an A4 or Letter sheet at true scale.
 QPrinter &Printing::printer()
 {
-    // Made when first needed: looking up the system's printers costs time that a lesson which
-    // never prints should not pay.
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPageOrientation(QPageLayout::Landscape);
@@ -44,13 +35,71 @@ QPrinter &Printing::printer()
 void Printing::print()
 {
     QPrinter &target = printer();
-    const std::optional<int> copies = m_dialog ? m_dialog(target) : askTheSystem(target, m_window);
-    if (!copies)
+    QPrintDialog dialog(&target, m_window);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    TrueScaleJob job(m_window, target);
-    for (int copy = 1; copy <= *copies; ++copy) {
-        const bool printed = m_printPage ? m_printPage(copy) : job.printPage();
-        if (!printed)
-            break;
+    // The window prints each copy as a page of its own; a printer left to make its own copies
+    // as well would multiply them.
+    const int copies = target.copyCount();
+    target.setCopyCount(1);
+    const bool toFile =
+        target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty();
+    const bool printed = toFile ? printToFile(target.outputFileName(), copies)
+                                : printPages(target, target.resolution(), copies);
+    if (printed)
+        return;
+    // A printer that failed once may be left in a state that spoils every later print.
+    m_printer.reset();
+    QMessageBox::warning(
+        m_window, QCoreApplication::translate("Printing", "Print"),
+        QCoreApplication::translate("Printing", "The lesson was not printed: %1.").arg(m_failure));
+}
+
+bool Printing::printPages(QPagedPaintDevice &device, int resolution, int copies)
+{
+    TrueScaleJob job(m_window, device, resolution);
+    for (int copy = 1; copy <= copies; ++copy) {
+        if (!job.printPage()) {
+            m_failure =
+                QCoreApplication::translate("Printing", "the printer did not take the page");
+            return false;
+        }
     }
+    if (!job.finish()) {
+        m_failure = QCoreApplication::translate("Printing", "the printer did not take the pages");
+        return false;
+    }
+    return true;
+}
+
+// Qt's own PDF output does not report a failed write, and leaves a truncated file that looks
+// complete. So the pages are made in memory first and written in one piece, through a file that
+// replaces the old one only once it is whole.
+bool Printing::printToFile(const QString &fileName, int copies)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(printer().resolution());
+        writer.setPageLayout(printer().pageLayout());
+        writer.setCreator(QCoreApplication::applicationName());
+        if (!printPages(writer, writer.resolution(), copies))
+            return false;
+    }
+    // A device such as a printer's port or /dev/full is written directly; a file is replaced only
+    // once its new contents are whole.
+    const QFileInfo target(fileName);
+    std::unique_ptr<QFileDevice> file;
+    if (target.exists() && !target.isFile())
+        file = std::make_unique<QFile>(fileName);
+    else
+        file = std::make_unique<QSaveFile>(fileName);
+    bool written =
+        file->open(QIODevice::WriteOnly) && file->write(pdf.data()) == pdf.size() && file->flush();
+    if (auto *whole = dynamic_cast<QSaveFile *>(file.get()); whole && written)
+        written = whole->commit();
+    if (!written)
+        m_failure = file->errorString();
+    return written;
 }

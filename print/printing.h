@@ -1,15 +1,17 @@
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <optional>
+#include <QString>
 
+#include <memory>
+
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
-// Print: the printer dialog, then the window as it stands, one page per copy asked for, at true
-// scale. Cancelling the dialog, or a printer that fails on the way, ends the action quietly:
-// the pages printed so far go to the printer and nothing on the window changes.
+// Print: the system's printer dialog, then the window as it stands, one page per copy asked
+// for, at true scale. Cancelling the dialog prints nothing and says nothing. A print that fails
+// says so in one short message, and a file that could not be written whole is not left behind
+// looking complete; the next print starts afresh.
 class Printing
 {
 public:
@@ -18,21 +20,13 @@ public:
 
     void print();
 
-    // The printer the dialog chooses, made on first use: high resolution, landscape like the
-    // window, with narrow margins so that the window fits an A4 or Letter sheet at true scale.
-    QPrinter &printer();
-
-    // What the dialog answers (the copies asked for, or nothing when cancelled) and how a page
-    // is printed (false when the printer fails). By default Qt's print dialog and the window at
-    // true scale; tests script them.
-    using Dialog = std::function<std::optional<int>(QPrinter &)>;
-    using PagePrinter = std::function<bool(int copy)>;
-    void replaceDialog(Dialog dialog) { m_dialog = std::move(dialog); }
-    void replacePagePrinter(PagePrinter printPage) { m_printPage = std::move(printPage); }
-
 private:
+    QPrinter &printer();
+    // Both false when the pages could not be made or sent, with the reason in m_failure.
+    bool printPages(QPagedPaintDevice &device, int resolution, int copies);
+    bool printToFile(const QString &fileName, int copies);
+
     QWidget *m_window;
     std::unique_ptr<QPrinter> m_printer;
-    Dialog m_dialog;
-    PagePrinter m_printPage;
+    QString m_failure;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "cues/blinkingcue.h"
 #include "platform/choicelist.h"
 #include "window/lessonwindow.h"
 
@@ -12,34 +11,20 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include <optional>
+#include <functional>
 
 // The three lists in the order the lesson asks for them, and the five rules' boxes.
 inline const char *const kLists[] = {"cboR1", "cboR2", "cboPQ"};
 inline const char *const kRules[] = {"rtBox1", "rtBox2", "rtBox3", "rtBox4", "rtBox5"};
 
-// The rule that holds for circles of radii r1, r2 whose centres lie d apart, from their own
-// geometry. With P at 0 and Q at d on a line, a common point has x = (d² + r1² - r2²) / 2d and
-// y² = r1² - x²; times 4d² that is the whole number below, so its sign says whether they meet in
-// two points, touch in one, or do not meet.
-inline int ruleFromGeometry(int r1, int r2, int d)
-{
-    if (d == 0)
-        return r1 == r2 ? 2 : 4; // the same circle counts as touching internally
-    const long long across = d * d + r1 * r1 - r2 * r2;
-    const long long height = 4LL * d * d * r1 * r1 - across * across;
-    if (height != 0)
-        return height > 0 ? 3 : d > r1 + r2 ? 5 : 4;
-    return d == r1 + r2 ? 1 : 2;
-}
-
-// A pupil at the lesson window: what they do (click, pick, type, point, wait for a blink) and
-// what they see, in the lesson's words. The window's own controls are found by their designed
-// names; the two blinking cues ("nextCue", "listCue") are driven one tick at a time.
+// A pupil at the lesson window: what they do (click, pick, type, point, print) and what they see,
+// in the lesson's words. The window's own controls are found by their names. Unless a beat is
+// given, the cues keep still, so that what the window shows depends only on what the pupil did.
 class Pupil
 {
 public:
-    Pupil();
+    static constexpr int kStill = 3600 * 1000;
+    explicit Pupil(int cueBeatMs = kStill);
 
     LessonWindow &window() { return m_window; }
     template <typename Widget = QWidget> Widget *control(const char *name)
@@ -69,16 +54,16 @@ public:
     // Typing into a list's field, without committing; then a key to the focused control.
     void type(const char *list, const QString &text);
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // The pointer moving over a control; over the bare window, low where no control lies; over
-    // the lists' caption just above the lists.
+    // The pointer moving over a control; over the bare window, low where no control lies; just
+    // below the lists, where the help arrow may come out.
     void point(const char *name, QPoint at = QPoint(-1, -1));
     void pointAtBareWindow() { point(nullptr, QPoint(10, m_window.height() - 5)); }
     void pointNearLists() { point("lblCombo", QPoint(5, control("lblCombo")->height() - 3)); }
-    // One blink of a cue, and whether it blinks.
-    void tick(const char *cue) { control<BlinkingCue>(cue)->advance(); }
-    bool blinking(const char *cue) { return control<BlinkingCue>(cue)->isBlinking(); }
-    // From now on the print dialog answers with these copies (nothing: cancelled), counted.
-    void answerPrint(std::optional<int> copies = std::nullopt);
+    // Print, answered in the system's dialog: the copies asked for (0 cancels) into a PDF file;
+    // a question on the way is answered yes. Returns the messages shown on the way. By default
+    // the pupil clicks Print; `press` does something else that may print.
+    QStringList print(int copies, const QString &file,
+                      const std::function<void()> &press = nullptr);
     int printDialogs() const { return m_printDialogs; }
 
     bool shows(const char *name) { return control(name)->isVisible(); }
@@ -93,15 +78,21 @@ public:
     }
     // The rule whose box is yellow (0 if none, -1 if more than one).
     int highlightedRule();
-    // The surface as drawn so far, whether it is blank, and the colour at a point in centimetres.
-    QImage surface();
-    bool drawsNothing();
-    QColor surfaceAt(double xCm, double yCm);
+    // The window as the pupil sees it; the colour at a point in centimetres; whether a row of the
+    // window, y cm from the top, is all background from x0 to x1 cm.
+    QImage look() { return m_window.grab().toImage(); }
+    // Only where the figure stands, below the rules' column.
+    QImage figure();
+    QColor seenAt(double xCm, double yCm);
+    bool bareRow(double yCm, double x0Cm, double x1Cm);
 
 private:
     LessonWindow m_window;
     int m_printDialogs = 0;
 };
+
+// Pages in a PDF file that Print wrote (-1: no file).
+int pagesIn(const QString &pdf);
 
 // The colours as the pupil sees them.
 namespace seen {
@@ -110,6 +101,4 @@ inline const QColor blue(0, 0, 255);
 inline const QColor yellow(255, 255, 0);
 inline const QColor green(0, 192, 0);
 inline const QColor paleGreen(213, 255, 220);
-inline const QColor magenta(255, 0, 255);
-inline const QColor cyan(0, 255, 255);
 } // namespace seen

@@ -2,7 +2,7 @@
 // offer: the rule that holds, decided afresh from where the two circles meet, and the stipple,
 // which dots the region inside both discs 2 mm apart and nothing else.
 
-#include "pupil.h"
+#include "lessonmodel.h"
 
 #include "figure/figure.h"
 

@@ -10,8 +10,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QPageSize>
-#include <QPrinter>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -90,14 +93,21 @@ int main(int argc, char *argv[])
     movePointerOver(near, QPoint(near->width() / 2, near->height() - 4));
     saveShot(w, folder, QStringLiteral("hover-print.png"));
 
-    // The page Print gives, as a PDF file on A4 (the Makefile turns it into a PNG).
-    QPrinter &printer = w.printing().printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    const QString pdf = QDir(folder).filePath(QStringLiteral("printed-page.pdf"));
-    printer.setOutputFileName(pdf);
-    w.printing().replaceDialog([](QPrinter &) { return 1; });
-    w.printing().print();
+    // The page Print gives, through the system's dialog into a PDF file on A4 (the Makefile
+    // turns it into a PNG).
+    const QString pdf = QDir(folder).absoluteFilePath(QStringLiteral("printed-page.pdf"));
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&answer, &pdf] {
+        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        answer.stop();
+        dialog->printer()->setPageSize(QPageSize(QPageSize::A4));
+        dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(pdf);
+        dialog->accept();
+    });
+    answer.start(10);
+    pressWithMouse(w, "lblPrint");
     std::printf("%s\n", qPrintable(pdf));
 
     // The pupil's pointer crosses the window on its way to Back, which puts the help away.

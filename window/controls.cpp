@@ -129,7 +129,10 @@ Controls buildControls(QWidget *w)
     constexpr quint32 darkBlue = 0x00C00000;
     Controls c;
 
-    // Behind everything: the figure's stand-in for assistive technology; it draws nothing.
+    // Behind everything: the frames, which only outline the lesson area, and the figure's
+    // stand-in for assistive technology, which draws nothing.
+    c.pages.frames = new Frames(w);
+    c.pages.frames->setObjectName(QStringLiteral("frames"));
     c.figureArea = new QWidget(w);
     c.figureArea->setObjectName(QStringLiteral("figure"));
     c.figureArea->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -163,8 +166,6 @@ Controls buildControls(QWidget *w)
     // An invisible area round the lists, where the help arrow may come out.
     c.lists.surroundings = new QWidget(w);
     place(c.lists.surroundings, "lblCombo", {11640, 1080, 2415, 615}, w->font(), Shown);
-    c.pages.frames = new Frames(w);
-    c.pages.frames->setObjectName(QStringLiteral("frames"));
 
     c.buttons.home =
         button(w, "lblHome", {14280, 120, 495, 255}, QStringLiteral("Home"), Qt::Key_H, Shown);

@@ -36,7 +36,7 @@ Qt::FocusReason focusReason(bool fromKeyboard)
 
 } // namespace
 
-LessonWindow::LessonWindow()
+LessonWindow::LessonWindow(int cueBeatMs)
     // The lesson's accessible interfaces come first: Qt keeps the one it makes for a control.
     : m_surface(this, clientSize()),
       m_controls((installAccessibleInterfaces(), buildControls(this))),
@@ -57,8 +57,8 @@ LessonWindow::LessonWindow()
     m_pages = new Pages(c.pages, this);
     m_lists = new ChoiceLists(c.lists, this);
     m_buttons = new LessonButtons(c.buttons, this);
-    m_nextCue = new BlinkingCue(QStringLiteral("nextCue"), this);
-    m_listCue = new BlinkingCue(QStringLiteral("listCue"), this);
+    m_nextCue = new BlinkingCue(QStringLiteral("nextCue"), cueBeatMs, this);
+    m_listCue = new BlinkingCue(QStringLiteral("listCue"), cueBeatMs, this);
 
     connect(c.buttons.next, &QAbstractButton::clicked, this, &LessonWindow::showPractice);
     connect(c.buttons.back, &QAbstractButton::clicked, this, &LessonWindow::showIntroduction);
@@ -121,19 +121,20 @@ void LessonWindow::showAtDesignedPlace()
 void LessonWindow::showPractice()
 {
     const bool fromKeyboard = !m_controls.buttons.next->clickedByMouse();
-    const bool resume = m_choice.distance.has_value();
-    if (resume) {
-        m_lists->openForResume();
-        // The figure drawn and classified again, as if the distance were chosen anew; what the
-        // resume shows afterwards wins where both touch the same control.
+    m_lists->open();
+    if (m_choice.complete()) {
+        // The figure drawn and classified again, as if the distance were chosen anew; the
+        // resume's own texts and frames are set after it.
         distanceChosen(*m_choice.distance);
         m_pages->showResume();
-        m_lists->focusDistance(focusReason(fromKeyboard));
+        m_lists->focusWaitingList(focusReason(fromKeyboard));
     } else {
-        m_lists->openForGuidedStart();
+        // Radii chosen on an earlier visit are kept, and the prompt asks for what is missing.
         m_pages->showGuidedStart();
+        if (m_choice.r1 && m_choice.r2)
+            m_pages->askForDistance();
         if (fromKeyboard)
-            m_lists->focusRadius(Qt::TabFocusReason);
+            m_lists->focusWaitingList(Qt::TabFocusReason);
     }
     m_rules->placeInColumn();
     m_nextCue->dropSecondHalf();

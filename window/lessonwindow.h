@@ -23,15 +23,12 @@ class LessonWindow : public QWidget
     Q_OBJECT
 
 public:
-    LessonWindow();
+    // The cues blink with the given beat (400 ms as designed; renders hold them still).
+    explicit LessonWindow(int cueBeatMs = 400);
     ~LessonWindow() override;
 
     // Shows the window with its client area at the designed place, kept on the screen.
     void showAtDesignedPlace();
-
-    const Choice &choice() const { return m_choice; }
-    Surface &surface() { return m_surface; }
-    Printing &printing() { return m_printing; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,0 +1,221 @@
+// Golden renders: the window in every state a pupil can reach that looks different, and the
+// pages Print makes, compared pixel for pixel with the PNGs in tests/looks/ (tests/looks/scale-2/
+// on a screen scaled 2x). A difference fails with the state's name and leaves the window as seen,
+// and the differences in red, in looks-seen/ beside the test. `make looks` records them again.
+
+#include "pupil.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+bool recording()
+{
+    return qEnvironmentVariableIsSet("LOOKS_RECORD");
+}
+
+QString goldenFolder()
+{
+    QString folder = QStringLiteral(LOOKS_FOLDER);
+    if (qApp->devicePixelRatio() > 1)
+        folder += QStringLiteral("/scale-2");
+    return folder;
+}
+
+QString fileName(const QString &state)
+{
+    return QString(state).replace(QLatin1Char(' '), QLatin1Char('-')).remove(QLatin1Char(',')) +
+           QStringLiteral(".png");
+}
+
+// The seen image with every differing pixel red over a faded copy of the golden one.
+QImage differences(const QImage &seen, const QImage &golden)
+{
+    QImage marked = golden.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = 0; x < marked.width(); ++x) {
+            const bool same = seen.valid(x, y) && seen.pixel(x, y) == golden.pixel(x, y);
+            marked.setPixelColor(x, y, same ? marked.pixelColor(x, y).lighter(170) : Qt::red);
+        }
+    return marked;
+}
+
+// Whether the state comes to look as recorded (at once, or within a few beats of a cue).
+bool looksAsRecorded(const QString &state, const std::function<QImage()> &look)
+{
+    const QString golden = QDir(goldenFolder()).filePath(fileName(state));
+    if (recording()) {
+        QDir().mkpath(goldenFolder());
+        return look().save(golden);
+    }
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+    QImage seen;
+    const bool same = QTest::qWaitFor(
+        [&] { return (seen = look().convertToFormat(QImage::Format_RGB32)) == expected; }, 2000);
+    if (!same) {
+        QDir().mkpath(QStringLiteral("looks-seen"));
+        seen.save(QStringLiteral("looks-seen/") + fileName(state));
+        if (!expected.isNull())
+            differences(seen, expected)
+                .save(QStringLiteral("looks-seen/") + fileName(state + QStringLiteral(" diff")));
+    }
+    return same;
+}
+
+// Waits until a blinking cue shows a colour: "next red" (its text), "list magenta" (the waiting
+// list's field, r1's at the start).
+bool cueShows(Pupil &pupil, const QString &cue, const QString &colour)
+{
+    QWidget *shows = cue == QLatin1String("next") ? pupil.control("lblNext") : pupil.list("cboR1");
+    const QPalette::ColorRole role =
+        cue == QLatin1String("next") ? QPalette::WindowText : QPalette::Base;
+    return QTest::qWaitFor([&] { return shows->palette().color(role) == QColor(colour); }, 3000);
+}
+
+// Does what a step says: "next", "back", "r1=3", "type pq 6", "point lblPrint", "point bare",
+// "point near", "print 2", "wait next red", or a key ("tab", "space", "down", "alt+b", ...).
+void act(Pupil &pupil, const QString &step, QTemporaryDir &paper)
+{
+    const QStringList word = step.split(QLatin1Char(' '));
+    static const QMap<QString, QKeyCombination> keys = {
+        {"tab", Qt::Key_Tab},          {"backtab", Qt::Key_Backtab}, {"space", Qt::Key_Space},
+        {"down", Qt::Key_Down},        {"enter", Qt::Key_Return},    {"alt+n", Qt::ALT | Qt::Key_N},
+        {"alt+b", Qt::ALT | Qt::Key_B}};
+    const int list = QStringList{"r1", "r2", "pq"}.indexOf(step.section(QLatin1Char('='), 0, 0));
+    if (step == QLatin1String("next") || step == QLatin1String("back"))
+        step == QLatin1String("next") ? pupil.next() : pupil.back();
+    else if (list >= 0)
+        pupil.pick(kLists[list], step.section(QLatin1Char('='), 1).toInt());
+    else if (word[0] == QLatin1String("type"))
+        pupil.type(kLists[QStringList{"r1", "r2", "pq"}.indexOf(word[1])], word[2]);
+    else if (step == QLatin1String("point bare"))
+        pupil.pointAtBareWindow();
+    else if (step == QLatin1String("point near"))
+        pupil.pointNearLists();
+    else if (word[0] == QLatin1String("point"))
+        pupil.point(qPrintable(word[1]));
+    else if (word[0] == QLatin1String("print"))
+        QVERIFY(pupil.print(word[1].toInt(), paper.filePath("lesson.pdf")).isEmpty());
+    else if (word[0] == QLatin1String("wait"))
+        QVERIFY2(cueShows(pupil, word[1], word[2]), qPrintable(step));
+    else if (keys.contains(step))
+        pupil.press(keys[step].key(), keys[step].keyboardModifiers());
+    else
+        QFAIL(qPrintable(QStringLiteral("no such step: ") + step));
+}
+
+} // namespace
+
+class LooksTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // A caret that blinks would make each render a matter of luck.
+        QApplication::setCursorFlashTime(0);
+    }
+
+    void everyState_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("beat");
+        QTest::addColumn<bool>("atScale2");
+        const auto state = [](const char *name, const char *steps, bool atScale2 = false,
+                              int beat = Pupil::kStill) {
+            QTest::newRow(name) << QString::fromLatin1(steps) << beat << atScale2;
+        };
+        const char *figure = "next;r1=3;r2=2;pq=4";
+        state("introduction", "", true);
+        state("introduction after a visit", "next;r1=3;r2=2;pq=4;back");
+        state("guided start", "next", true);
+        state("r1 chosen", "next;r1=3");
+        state("r1 and r2 chosen", "next;r1=3;r2=2");
+        state("rule 1 touching externally", "next;r1=2;r2=3;pq=5");
+        state("rule 2 touching internally", "next;r1=4;r2=1;pq=3");
+        state("rule 2 coinciding at PQ 0", "next;r1=3;r2=3;pq=0");
+        state("rule 3 intersecting", figure, true);
+        state("rule 4 one inside the other", "next;r1=5;r2=2;pq=1");
+        state("rule 5 each outside the other", "next;r1=2;r2=3;pq=7");
+        state("rule 5 the largest figure", "next;r1=5;r2=5;pq=12");
+        state("a radius changed after the figure", "next;r1=3;r2=2;pq=4;r2=4");
+        state("resumed after back", "next;r1=3;r2=2;pq=4;back;next");
+        state("radii resumed after back", "next;r1=4;r2=2;back;next");
+        state("typed but not committed", "next;r1=3;r2=2;pq=4;type pq 6");
+        state("pointer on next", "point lblNext");
+        state("pointer on home", "point lblHome");
+        state("pointer on back", "next;point lblBack");
+        state("pointer on print", "next;r1=3;r2=2;pq=4;point lblPrint");
+        state("pointer on the message line after the buttons",
+              "next;r1=3;r2=2;pq=4;point lblPrint;point lblBack;point lblHome;point rtfSelect");
+        state("pointer on the bare window after the buttons",
+              "next;r1=3;r2=2;pq=4;point lblPrint;point lblBack;point lblHome;point bare");
+        state("help arrow", "next;r1=3;r2=2;pq=4;point near", true);
+        state("keyboard on home", "tab");
+        state("keyboard on next", "tab;backtab", true);
+        state("keyboard on r1", "space");
+        state("keyboard on r2", "space;down;tab");
+        state("keyboard on pq", "space;down;tab;down;tab");
+        state("keyboard on print", "space;down;tab;down;tab;down;tab");
+        state("keyboard on back", "space;down;tab;down;tab;down;tab;tab");
+        state("keyboard back on next", "space;alt+b");
+        state("next blinking red", "wait next red", false, 400);
+        state("next blinking blue", "wait next blue", false, 400);
+        state("next blinking on after being taken while red",
+              "wait next red;alt+n;alt+b;wait next blue", false, 400);
+        state("list blinking magenta", "next;wait list magenta", false, 400);
+        state("list blinking cyan", "next;wait list cyan", false, 400);
+    }
+    void everyState()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, beat);
+        QFETCH(bool, atScale2);
+        if (qApp->devicePixelRatio() > 1 && !atScale2)
+            QSKIP("rendered at scale 1 only");
+        QTemporaryDir paper;
+        Pupil pupil(beat);
+        for (const QString &step : steps.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            act(pupil, step, paper);
+        QVERIFY2(looksAsRecorded(QString::fromLatin1(QTest::currentDataTag()),
+                                 [&pupil] { return pupil.look(); }),
+                 QTest::currentDataTag());
+    }
+
+    // Each page of a print, made through the system's dialog as PDF and read back at 50 dpi.
+    void printedPages_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("printed, two copies") << "next;r1=3;r2=2;pq=4;print 2" << 2;
+        QTest::newRow("printed after two figures") << "next;r1=3;r2=2;pq=4;pq=7;print 1" << 1;
+    }
+    void printedPages()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, pages);
+        if (qApp->devicePixelRatio() > 1)
+            QSKIP("printed at scale 1 only");
+        QTemporaryDir paper;
+        Pupil pupil;
+        for (const QString &step : steps.split(QLatin1Char(';')))
+            act(pupil, step, paper);
+        QCOMPARE(pagesIn(paper.filePath("lesson.pdf")), pages);
+        QCOMPARE(QProcess::execute(
+                     QStringLiteral("pdftoppm"),
+                     {"-png", "-r", "50", paper.filePath("lesson.pdf"), paper.filePath("page")}),
+                 0);
+        for (int page = 1; page <= pages; ++page) {
+            const QString state =
+                QStringLiteral("%1 page %2").arg(QTest::currentDataTag()).arg(page);
+            const QImage image(paper.filePath(QStringLiteral("page-%1.png").arg(page)));
+            QVERIFY2(looksAsRecorded(state, [&image] { return image; }), qPrintable(state));
+        }
+    }
+};
+
+QTEST_MAIN(LooksTest)
+#include "tst_looks.moc"
