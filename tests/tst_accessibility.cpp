@@ -108,6 +108,13 @@ private slots:
         QCOMPARE(figure->text(QAccessible::Description),
                  QStringLiteral("The two circles neither intersect nor touch and one of them is "
                                 "inside the other; rule (4) holds."));
+        // A new radius is described as it is drawn.
+        value("cboR2")->setCurrentValue(3);
+        QCOMPARE(figure->text(QAccessible::Name),
+                 QStringLiteral("Circle with centre P and radius 3 cm, circle with centre Q and "
+                                "radius 3 cm, centres 0 cm apart."));
+        QCOMPARE(figure->text(QAccessible::Description),
+                 QStringLiteral("The two circles touch each other internally; rule (2) holds."));
 
         // Back takes the figure away from the reader too.
         accessible(pupil.control("lblBack"))
