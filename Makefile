@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test screenshots package clean bench soak sanitize fuzz faults fresh-check
+.PHONY: all deps configure build run test screenshots looks package clean bench soak sanitize fuzz faults fresh-check
 
 all: build
 
@@ -27,6 +27,12 @@ screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/lesson-screenshots docs
 	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/lesson-screenshots docs/scale-2
 	@pdftoppm -png -r 60 -singlefile docs/printed-page.pdf docs/printed-page && rm -f docs/printed-page.pdf docs/scale-2/printed-page.pdf
+
+# Records the golden renders again; only for a reviewed change of looks (README, Golden renders).
+looks: build
+	@cd $(BUILD)/tests && QT_QPA_PLATFORM=offscreen LOOKS_RECORD=1 ./tst_looks >/dev/null && \
+	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 LOOKS_RECORD=1 ./tst_looks >/dev/null
+	@git status --short tests/looks
 
 package: build
 	@cmake --build $(BUILD) --target package-deb
