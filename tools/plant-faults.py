@@ -100,7 +100,8 @@ def run(build, fault):
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
         # The tests without a display first; the desktop checks only when those catch nothing.
         for which in (["-LE", "desktop"], ["-L", "desktop"]):
-            t = subprocess.run(["ctest", "-E", "^package$", *which, "-j2", "--timeout", "180"],
+            t = subprocess.run(["ctest", "-E", "^package$", *which, "-j2", "--timeout", "180",
+                                "--stop-on-failure"],
                                cwd=build, capture_output=True, text=True, env=env)
             failed = re.findall(r"\d+ - (\S+) \(", t.stdout)
             if failed:
