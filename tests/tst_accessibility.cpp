@@ -116,6 +116,31 @@ private slots:
         QTRY_VERIFY(pupil.shows("lblNext"));
         QVERIFY(!tree(pupil).join(' ').contains(QStringLiteral("Circle with centre")));
     }
+
+    // The text boxes are read as text, which nothing can change.
+    void theTextBoxesReadAsText_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("a rule") << "rtBox3";
+        QTest::newRow("the message line") << "rtfSelect";
+        QTest::newRow("a sentence") << "rtfSuppose1";
+    }
+    void theTextBoxesReadAsText()
+    {
+        QFETCH(QString, box);
+        Pupil pupil;
+        QTextEdit *edit = pupil.box(qPrintable(box));
+        QAccessibleInterface *read = accessible(edit);
+        QAccessibleTextInterface *text = read->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), edit->toPlainText());
+        // Where its words stand on the screen, for a reader that reviews the window line by line.
+        const QRect onScreen(edit->mapToGlobal(QPoint()), edit->size());
+        const QRect first = text->characterRect(0);
+        QVERIFY(onScreen.contains(first) && first.width() > 0);
+        QCOMPARE(text->offsetAtPoint(first.center()), 0);
+        QVERIFY(read->state().readOnly);
+    }
 };
 
 QTEST_MAIN(AccessibilityTest)

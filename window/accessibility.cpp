@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QTextEdit>
 
 #include <algorithm>
 
@@ -49,11 +50,12 @@ private:
 };
 
 // A text the pupil reads (its owner names it by its text); a rule box says whether its rule
-// holds.
-class TextAccessible : public QAccessibleWidget
+// holds. Its text is there to be read word by word or line by line, and its caret (where Qt's
+// text box reports it) with it; nothing in it can be selected or changed.
+class TextAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit TextAccessible(QWidget *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+    explicit TextAccessible(QTextEdit *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
 
     // The box's scroll area (viewport, scroll bars) is no part of what is read.
     int childCount() const override { return 0; }
@@ -63,6 +65,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
         const QVariant holds = widget()->property(RuleBoard::kHoldsProperty);
         if (holds.isValid()) {
             state.selectable = true;
@@ -70,6 +73,54 @@ public:
         }
         return state;
     }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return box()->textCursor().position(); }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        return plainText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(plainText().size()); }
+    QRect characterRect(int offset) const override
+    {
+        QTextCursor at(box()->document());
+        at.setPosition(qBound(0, offset, characterCount()));
+        const QRect caret = box()->cursorRect(at);
+        at.movePosition(QTextCursor::NextCharacter);
+        const int right = qMax(box()->cursorRect(at).left(), caret.right());
+        return QRect(box()->viewport()->mapToGlobal(caret.topLeft()),
+                     QSize(right - caret.left(), caret.height()));
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return box()->cursorForPosition(box()->viewport()->mapFromGlobal(point)).position();
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QTextEdit *box() const { return static_cast<QTextEdit *>(widget()); }
+    QString plainText() const { return box()->toPlainText(); }
 };
 
 // A list of whole numbers: named by what it chooses, valued by what is chosen. Setting its
@@ -141,7 +192,7 @@ QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object
     if (className == QLatin1String("ChoiceList"))
         return new ChoiceListAccessible(static_cast<ChoiceList *>(widget));
     if (className == QLatin1String("QTextEdit"))
-        return new TextAccessible(widget);
+        return new TextAccessible(static_cast<QTextEdit *>(widget));
     if (className == QLatin1String("QWidget") && widget->objectName() == QLatin1String("figure"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String("QLabel") &&

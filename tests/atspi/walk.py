@@ -200,6 +200,9 @@ def walk(lesson, events):
             check(selected == (k == rule) and (box.description == HOLDS) == (k == rule),
                   f"rule ({k}) selected={selected} described {box.description!r} "
                   f"while rule ({rule}) holds")
+            check("Text" in box.get_interfaces(), f"rule ({k}) has no text")
+            text = box.queryText().getText(0, -1)
+            check(text.split() == box.name.split(), f"rule ({k}) reads as text {text!r}")
 
     choose(r1, 3, unlocks=r2)
     choose(r2, 2, unlocks=pq)
