@@ -3,11 +3,13 @@
 // over AT-SPI listens for them.)
 
 #include "pupil.h"
+#include "window/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
 #include <QMetaEnum>
+#include <QSignalSpy>
 
 namespace {
 
@@ -115,6 +117,43 @@ private slots:
             ->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(pupil.shows("lblNext"));
         QVERIFY(!tree(pupil).join(' ').contains(QStringLiteral("Circle with centre")));
+    }
+
+    // Each step is told once it is over, in one utterance: where the pupil is, how the circles
+    // lie, the prompt that appeared; a step that changes nothing the pupil can hear says nothing.
+    void eachStepIsTold()
+    {
+        Pupil pupil;
+        QSignalSpy told(pupil.window().findChild<Announcer *>(), &Announcer::told);
+        const auto step = [&](const std::function<void()> &action) {
+            told.clear();
+            action();
+            QCoreApplication::processEvents(); // the step is over
+            QStringList said;
+            for (const QList<QVariant> &words : told)
+                said << words.at(0).toString();
+            return said;
+        };
+        const QString rule3 =
+            QStringLiteral("The two circles intersect each other in 2 points; rule (3) holds.");
+        const QString rule1 =
+            QStringLiteral("The two circles touch each other externally; rule (1) holds.");
+        const QString rearrange = QStringLiteral("You can rearrange r1 , r2 and PQ");
+        QCOMPARE(step([&] { pupil.next(); }),
+                 QStringList("The practice page. Now select length of radius r1 and r2 for "
+                             "the circles."));
+        QCOMPARE(step([&] { pupil.pick("cboR1", 3); }), QStringList());
+        QCOMPARE(step([&] { pupil.pick("cboR2", 2); }),
+                 QStringList("Select the distance PQ between their centers P and Q"));
+        QCOMPARE(step([&] { pupil.pick("cboPQ", 4); }), QStringList(rule3 + ' ' + rearrange));
+        QCOMPARE(step([&] { pupil.pick("cboPQ", 3); }), QStringList(rule3));
+        QCOMPARE(step([&] {
+                     accessible(pupil.control("cboR1"))->valueInterface()->setCurrentValue(1);
+                 }),
+                 QStringList(rule1));
+        QCOMPARE(step([&] { pupil.back(); }), QStringList("The introduction page."));
+        QCOMPARE(step([&] { pupil.next(); }),
+                 QStringList("The practice page. " + rule1 + ' ' + rearrange));
     }
 
     // The text boxes are read as text, which nothing can change.

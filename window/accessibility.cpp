@@ -1,9 +1,14 @@
 #include "window/accessibility.h"
 
+#include "lists/choicelists.h"
+#include "pages/pages.h"
 #include "platform/choicelist.h"
 #include "rules/ruleboard.h"
+#include "window/announcer.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QTextEdit>
@@ -11,6 +16,8 @@
 #include <algorithm>
 
 namespace {
+
+const QLatin1String kAnnouncementBar("announcements");
 
 // The window's children as a reader meets them: shown, not decoration, top to bottom and left
 // to right.
@@ -182,8 +189,65 @@ private:
     ChoiceList *list() const { return static_cast<ChoiceList *>(widget()); }
 };
 
+// The announcer as a notification named by the words it tells, in a status bar of its own.
+// Qt 6.4 has no announcement of its own; Orca 43 speaks a notification as it appears, whatever
+// has the focus and after what it is saying, and one in a status bar without naming its role.
+// (A changed description of the focused control is spoken too, but would change what the
+// control itself reads as.) The window does not list the status
+// bar among its children: it is no control, and its notification is met only as it appears.
+class AnnouncementAccessible : public QAccessibleObject
+{
+public:
+    explicit AnnouncementAccessible(Announcer *announcer) : QAccessibleObject(announcer) {}
+
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<Announcer *>(object())->words() : QString();
+    }
+};
+
+// The status bar that holds the announcer, and only it.
+class AnnouncementBarAccessible : public QAccessibleObject
+{
+public:
+    explicit AnnouncementBarAccessible(QObject *bar) : QAccessibleObject(bar) {}
+
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(announcer()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == announcer() ? 0 : -1;
+    }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override { return {}; }
+    QString text(QAccessible::Text) const override { return {}; }
+
+private:
+    Announcer *announcer() const { return object()->findChild<Announcer *>(); }
+};
+
 QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object)
 {
+    if (className == QLatin1String("Announcer"))
+        return new AnnouncementAccessible(static_cast<Announcer *>(object));
+    if (className == QLatin1String("QObject") && object->objectName() == kAnnouncementBar)
+        return new AnnouncementBarAccessible(object);
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
@@ -211,7 +275,8 @@ void installAccessibleInterfaces()
     Q_UNUSED(installed);
 }
 
-void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules)
+void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules, Pages *pages,
+                                    ChoiceLists *lists)
 {
     const auto name = [window](const char *objectName, const char *text, const char *description) {
         auto *control = window->findChild<QWidget *>(QString::fromLatin1(objectName));
@@ -243,5 +308,37 @@ void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules)
             QAccessibleEvent selection(box, QAccessible::Selection);
             QAccessible::updateAccessibility(&selection);
         }
+    });
+
+    // What a step changed, told once it is over. These connections come after the window's own,
+    // so the figure is drawn and described, and the page changed, when they run.
+    auto *bar = new QObject(window);
+    bar->setObjectName(kAnnouncementBar);
+    auto *announcer = new Announcer(bar);
+    auto *figure = window->findChild<QWidget *>(QStringLiteral("figure"));
+    const auto outcome = [announcer, figure] {
+        if (!figure->isHidden())
+            announcer->outcomeShown(figure->accessibleDescription());
+    };
+    QObject::connect(announcer, &Announcer::told, announcer, [announcer] {
+        // Renamed, so that no reader keeps the old words, and shown afresh: the new name is read
+        // as it appears.
+        for (const QAccessible::Event change : {QAccessible::NameChanged, QAccessible::ObjectShow}) {
+            QAccessibleEvent event(announcer, change);
+            QAccessible::updateAccessibility(&event);
+        }
+    });
+    QObject::connect(lists, &ChoiceLists::radiusChosen, announcer, outcome);
+    QObject::connect(lists, &ChoiceLists::distanceChosen, announcer, outcome);
+    QObject::connect(pages, &Pages::promptShown, announcer, &Announcer::promptShown);
+    const auto button = [window](const char *name) {
+        return window->findChild<QAbstractButton *>(QString::fromLatin1(name));
+    };
+    QObject::connect(button("lblNext"), &QAbstractButton::clicked, announcer, [announcer, outcome] {
+        announcer->placeReached(QStringLiteral("The practice page."));
+        outcome();
+    });
+    QObject::connect(button("lblBack"), &QAbstractButton::clicked, announcer, [announcer] {
+        announcer->placeReached(QStringLiteral("The introduction page."));
     });
 }

@@ -70,7 +70,8 @@ def test(program):
             events = []
             pyatspi.Registry.registerEventListener(
                 lambda e: events.append((e.type, e.source.name, e.detail1)),
-                "object:state-changed:selected", "object:property-change:accessible-description")
+                "object:state-changed:selected", "object:property-change:accessible-description",
+                "object:state-changed:showing")
             lesson, _ = desktop.start_lesson(session, display, program,
                                              DBUS_SESSION_BUS_ADDRESS=bus,
                                              QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -209,15 +210,18 @@ def walk(lesson, events):
     choose(pq, 4)
     check_choice(3, 4)
 
-    # A change of the rule that holds is announced, not only there to be read.
+    # A change of the rule that holds is announced, not only there to be read; and the outcome
+    # is told, as a notification that appears.
     del events[:]
     choose(pq, 0)
     check_choice(4, 0)
     wanted = {("state-changed:selected", "(3)", 0), ("state-changed:selected", "(4)", 1),
-              ("property-change:accessible-description", "Circle", 0)}
+              ("property-change:accessible-description", "Circle", 0),
+              ("state-changed:showing", RELATIONS[4], 1)}
 
     def heard():
-        return {(t.partition(":")[2], n.partition(" ")[0], d) for t, n, d in events}
+        return {(t.partition(":")[2], n if t.endswith("showing") else n.partition(" ")[0], d)
+                for t, n, d in events}
     try:
         wait_for("the change to rule (4) to be announced", lambda: wanted <= heard())
         unannounced = None
