@@ -46,14 +46,7 @@ def test(program):
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     try:
         with Session() as session:
-            read_end, write_end = os.pipe()
-            session.start(["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
-                          pass_fds=(write_end,), env=clean_environment(**{MARK: marker}),
-                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            os.close(write_end)
-            with os.fdopen(read_end) as address:
-                bus = address.readline().strip()
-            check(bus, "dbus-daemon did not name its address")
+            bus = desktop.session_bus(session, clean_environment(**{MARK: marker}))
             os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus  # where libatspi asks for the a11y bus
             display = session.xvfb(1280, 1024)
             # A pupil's desktop has a window manager: it activates the lesson's window, and only
