@@ -94,9 +94,12 @@ void Pages::showResume()
 void Pages::askForDistance()
 {
     m_texts.messageLine->hide();
+    const bool appears = m_texts.promptLine->isHidden();
     m_texts.promptLine->show();
     m_texts.promptLine->setText(
         QStringLiteral(" Select the distance PQ between  their centers P and Q"));
+    if (appears)
+        emit promptShown(m_texts.promptLine->text().simplified());
 }
 
 void Pages::hideDistancePrompt()
@@ -146,5 +149,9 @@ void Pages::writeMessage(const QString &text, bool centredWithSubscripts)
     richtext::colourAll(line, colours::kBlue);
     if (centredWithSubscripts)
         richtext::lowerRadiusDigits(line, kSubscriptOffset);
+    const bool appears = line->accessibleName() != text.simplified();
     line->setAccessibleName(text.simplified());
+    // The contact line is no prompt.
+    if (appears && centredWithSubscripts)
+        emit promptShown(text.simplified());
 }

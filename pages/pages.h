@@ -41,6 +41,10 @@ public:
     void offerRearranging();
     void showFullFrames();
 
+signals:
+    // A prompt has just appeared (or changed), in words.
+    void promptShown(const QString &prompt);
+
 private:
     void showInvitation();
     void hideIntroduction();

@@ -5,3 +5,11 @@ add_test(NAME atspi_walk
          COMMAND /usr/bin/python3 -B ${CMAKE_CURRENT_SOURCE_DIR}/atspi/walk.py
                  $<TARGET_FILE:two-circles>)
 set_tests_properties(atspi_walk PROPERTIES TIMEOUT 90 LABELS desktop)
+
+# The lesson heard through the real screen reader, Orca, driven by the keyboard alone: what Orca
+# says, read from its debug log, after each step of a whole choice. It needs Debian's orca and
+# speech-dispatcher besides what the walk above needs, and xdotool.
+add_test(NAME atspi_orca
+         COMMAND /usr/bin/python3 -B ${CMAKE_CURRENT_SOURCE_DIR}/atspi/orca.py
+                 $<TARGET_FILE:two-circles>)
+set_tests_properties(atspi_orca PROPERTIES TIMEOUT 90 LABELS desktop)

@@ -3,11 +3,13 @@
 // over AT-SPI listens for them.)
 
 #include "pupil.h"
+#include "window/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
 #include <QMetaEnum>
+#include <QSignalSpy>
 
 namespace {
 
@@ -122,6 +124,68 @@ private slots:
             ->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(pupil.shows("lblNext"));
         QVERIFY(!tree(pupil).join(' ').contains(QStringLiteral("Circle with centre")));
+    }
+
+    // Each step is told once it is over, in one utterance: where the pupil is, how the circles
+    // lie, the prompt that appeared; a step that changes nothing the pupil can hear says nothing.
+    void eachStepIsTold()
+    {
+        Pupil pupil;
+        QSignalSpy told(pupil.window().findChild<Announcer *>(), &Announcer::told);
+        const auto step = [&](const std::function<void()> &action) {
+            told.clear();
+            action();
+            QCoreApplication::processEvents(); // the step is over
+            QStringList said;
+            for (const QList<QVariant> &words : told)
+                said << words.at(0).toString();
+            return said;
+        };
+        const QString rule3 =
+            QStringLiteral("The two circles intersect each other in 2 points; rule (3) holds.");
+        const QString rule1 =
+            QStringLiteral("The two circles touch each other externally; rule (1) holds.");
+        const QString rearrange = QStringLiteral("You can rearrange r1 , r2 and PQ");
+        QCOMPARE(step([&] { pupil.next(); }),
+                 QStringList("The practice page. Now select length of radius r1 and r2 for "
+                             "the circles."));
+        QCOMPARE(step([&] { pupil.pick("cboR1", 3); }), QStringList());
+        QCOMPARE(step([&] { pupil.pick("cboR2", 2); }),
+                 QStringList("Select the distance PQ between their centers P and Q"));
+        QCOMPARE(step([&] { pupil.pick("cboPQ", 4); }), QStringList(rule3 + ' ' + rearrange));
+        QCOMPARE(step([&] { pupil.pick("cboPQ", 3); }), QStringList(rule3));
+        QCOMPARE(step([&] {
+                     accessible(pupil.control("cboR1"))->valueInterface()->setCurrentValue(1);
+                 }),
+                 QStringList(rule1));
+        QCOMPARE(step([&] { pupil.back(); }), QStringList("The introduction page."));
+        QCOMPARE(step([&] { pupil.next(); }),
+                 QStringList("The practice page. " + rule1 + ' ' + rearrange));
+    }
+
+    // The text boxes are read as text, which nothing can change.
+    void theTextBoxesReadAsText_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("a rule") << "rtBox3";
+        QTest::newRow("the message line") << "rtfSelect";
+        QTest::newRow("a sentence") << "rtfSuppose1";
+    }
+    void theTextBoxesReadAsText()
+    {
+        QFETCH(QString, box);
+        Pupil pupil;
+        QTextEdit *edit = pupil.box(qPrintable(box));
+        QAccessibleInterface *read = accessible(edit);
+        QAccessibleTextInterface *text = read->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), edit->toPlainText());
+        // Where its words stand on the screen, for a reader that reviews the window line by line.
+        const QRect onScreen(edit->mapToGlobal(QPoint()), edit->size());
+        const QRect first = text->characterRect(0);
+        QVERIFY(onScreen.contains(first) && first.width() > 0);
+        QCOMPARE(text->offsetAtPoint(first.center()), 0);
+        QVERIFY(read->state().readOnly);
     }
 };
 

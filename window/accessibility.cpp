@@ -1,15 +1,23 @@
 #include "window/accessibility.h"
 
+#include "lists/choicelists.h"
+#include "pages/pages.h"
 #include "platform/choicelist.h"
 #include "rules/ruleboard.h"
+#include "window/announcer.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QTextEdit>
 
 #include <algorithm>
 
 namespace {
+
+const QLatin1String kAnnouncementBar("announcements");
 
 // The window's children as a reader meets them: shown, not decoration, top to bottom and left
 // to right.
@@ -49,11 +57,12 @@ private:
 };
 
 // A text the pupil reads (its owner names it by its text); a rule box says whether its rule
-// holds.
-class TextAccessible : public QAccessibleWidget
+// holds. Its text is there to be read word by word or line by line, and its caret (where Qt's
+// text box reports it) with it; nothing in it can be selected or changed.
+class TextAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit TextAccessible(QWidget *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+    explicit TextAccessible(QTextEdit *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
 
     // The box's scroll area (viewport, scroll bars) is no part of what is read.
     int childCount() const override { return 0; }
@@ -63,6 +72,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
         const QVariant holds = widget()->property(RuleBoard::kHoldsProperty);
         if (holds.isValid()) {
             state.selectable = true;
@@ -70,6 +80,54 @@ public:
         }
         return state;
     }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return box()->textCursor().position(); }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        return plainText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(plainText().size()); }
+    QRect characterRect(int offset) const override
+    {
+        QTextCursor at(box()->document());
+        at.setPosition(qBound(0, offset, characterCount()));
+        const QRect caret = box()->cursorRect(at);
+        at.movePosition(QTextCursor::NextCharacter);
+        const int right = qMax(box()->cursorRect(at).left(), caret.right());
+        return QRect(box()->viewport()->mapToGlobal(caret.topLeft()),
+                     QSize(right - caret.left(), caret.height()));
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return box()->cursorForPosition(box()->viewport()->mapFromGlobal(point)).position();
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QTextEdit *box() const { return static_cast<QTextEdit *>(widget()); }
+    QString plainText() const { return box()->toPlainText(); }
 };
 
 // A list of whole numbers: named by what it chooses, valued by what is chosen. Setting its
@@ -131,8 +189,65 @@ private:
     ChoiceList *list() const { return static_cast<ChoiceList *>(widget()); }
 };
 
+// The announcer as a notification named by the words it tells, in a status bar of its own.
+// Qt 6.4 has no announcement of its own; Orca 43 speaks a notification as it appears, whatever
+// has the focus and after what it is saying, and one in a status bar without naming its role.
+// (A changed description of the focused control is spoken too, but would change what the
+// control itself reads as.) The window does not list the status
+// bar among its children: it is no control, and its notification is met only as it appears.
+class AnnouncementAccessible : public QAccessibleObject
+{
+public:
+    explicit AnnouncementAccessible(Announcer *announcer) : QAccessibleObject(announcer) {}
+
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<Announcer *>(object())->words() : QString();
+    }
+};
+
+// The status bar that holds the announcer, and only it.
+class AnnouncementBarAccessible : public QAccessibleObject
+{
+public:
+    explicit AnnouncementBarAccessible(QObject *bar) : QAccessibleObject(bar) {}
+
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(announcer()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == announcer() ? 0 : -1;
+    }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override { return {}; }
+    QString text(QAccessible::Text) const override { return {}; }
+
+private:
+    Announcer *announcer() const { return object()->findChild<Announcer *>(); }
+};
+
 QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object)
 {
+    if (className == QLatin1String("Announcer"))
+        return new AnnouncementAccessible(static_cast<Announcer *>(object));
+    if (className == QLatin1String("QObject") && object->objectName() == kAnnouncementBar)
+        return new AnnouncementBarAccessible(object);
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
@@ -141,7 +256,7 @@ QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object
     if (className == QLatin1String("ChoiceList"))
         return new ChoiceListAccessible(static_cast<ChoiceList *>(widget));
     if (className == QLatin1String("QTextEdit"))
-        return new TextAccessible(widget);
+        return new TextAccessible(static_cast<QTextEdit *>(widget));
     if (className == QLatin1String("QWidget") && widget->objectName() == QLatin1String("figure"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String("QLabel") &&
@@ -160,7 +275,8 @@ void installAccessibleInterfaces()
     Q_UNUSED(installed);
 }
 
-void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules)
+void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules, Pages *pages,
+                                    ChoiceLists *lists)
 {
     const auto name = [window](const char *objectName, const char *text, const char *description) {
         auto *control = window->findChild<QWidget *>(QString::fromLatin1(objectName));
@@ -192,5 +308,37 @@ void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules)
             QAccessibleEvent selection(box, QAccessible::Selection);
             QAccessible::updateAccessibility(&selection);
         }
+    });
+
+    // What a step changed, told once it is over. These connections come after the window's own,
+    // so the figure is drawn and described, and the page changed, when they run.
+    auto *bar = new QObject(window);
+    bar->setObjectName(kAnnouncementBar);
+    auto *announcer = new Announcer(bar);
+    auto *figure = window->findChild<QWidget *>(QStringLiteral("figure"));
+    const auto outcome = [announcer, figure] {
+        if (!figure->isHidden())
+            announcer->outcomeShown(figure->accessibleDescription());
+    };
+    QObject::connect(announcer, &Announcer::told, announcer, [announcer] {
+        // Renamed, so that no reader keeps the old words, and shown afresh: the new name is read
+        // as it appears.
+        for (const QAccessible::Event change : {QAccessible::NameChanged, QAccessible::ObjectShow}) {
+            QAccessibleEvent event(announcer, change);
+            QAccessible::updateAccessibility(&event);
+        }
+    });
+    QObject::connect(lists, &ChoiceLists::radiusChosen, announcer, outcome);
+    QObject::connect(lists, &ChoiceLists::distanceChosen, announcer, outcome);
+    QObject::connect(pages, &Pages::promptShown, announcer, &Announcer::promptShown);
+    const auto button = [window](const char *name) {
+        return window->findChild<QAbstractButton *>(QString::fromLatin1(name));
+    };
+    QObject::connect(button("lblNext"), &QAbstractButton::clicked, announcer, [announcer, outcome] {
+        announcer->placeReached(QStringLiteral("The practice page."));
+        outcome();
+    });
+    QObject::connect(button("lblBack"), &QAbstractButton::clicked, announcer, [announcer] {
+        announcer->placeReached(QStringLiteral("The introduction page."));
     });
 }

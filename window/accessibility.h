@@ -1,13 +1,17 @@
 #pragma once
 
+class ChoiceLists;
+class Pages;
 class QWidget;
 class RuleBoard;
 
 // How the lesson reads to assistive technology (a screen reader): the lists by lasting names
 // with their chosen values, the rule that holds marked and announced, the figure in words, and
 // the window's controls in the reading order of the page, without what is hidden or covered.
-// Nothing here changes what the window shows.
-void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules);
+// What each step changes (the page, the outcome of a choice, a prompt that appears) is told to
+// the screen reader once the step is over. Nothing here changes what the window shows.
+void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules, Pages *pages,
+                                    ChoiceLists *lists);
 
 // The lesson's own accessible interfaces; installed before the first control is made, since
 // Qt keeps the interface it first made for a control.

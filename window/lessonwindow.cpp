@@ -90,7 +90,7 @@ LessonWindow::LessonWindow(int cueBeatMs)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     c.buttons.next->setFocus(Qt::OtherFocusReason);
 
-    describeForAssistiveTechnology(this, m_rules);
+    describeForAssistiveTechnology(this, m_rules, m_pages, m_lists);
     m_nextCue->start();
 }
 

@@ -46,14 +46,7 @@ def test(program):
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     try:
         with Session() as session:
-            read_end, write_end = os.pipe()
-            session.start(["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
-                          pass_fds=(write_end,), env=clean_environment(**{MARK: marker}),
-                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            os.close(write_end)
-            with os.fdopen(read_end) as address:
-                bus = address.readline().strip()
-            check(bus, "dbus-daemon did not name its address")
+            bus = desktop.session_bus(session, clean_environment(**{MARK: marker}))
             os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus  # where libatspi asks for the a11y bus
             display = session.xvfb(1280, 1024)
             # A pupil's desktop has a window manager: it activates the lesson's window, and only
@@ -70,7 +63,8 @@ def test(program):
             events = []
             pyatspi.Registry.registerEventListener(
                 lambda e: events.append((e.type, e.source.name, e.detail1)),
-                "object:state-changed:selected", "object:property-change:accessible-description")
+                "object:state-changed:selected", "object:property-change:accessible-description",
+                "object:state-changed:showing")
             lesson, _ = desktop.start_lesson(session, display, program,
                                              DBUS_SESSION_BUS_ADDRESS=bus,
                                              QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -200,21 +194,27 @@ def walk(lesson, events):
             check(selected == (k == rule) and (box.description == HOLDS) == (k == rule),
                   f"rule ({k}) selected={selected} described {box.description!r} "
                   f"while rule ({rule}) holds")
+            check("Text" in box.get_interfaces(), f"rule ({k}) has no text")
+            text = box.queryText().getText(0, -1)
+            check(text.split() == box.name.split(), f"rule ({k}) reads as text {text!r}")
 
     choose(r1, 3, unlocks=r2)
     choose(r2, 2, unlocks=pq)
     choose(pq, 4)
     check_choice(3, 4)
 
-    # A change of the rule that holds is announced, not only there to be read.
+    # A change of the rule that holds is announced, not only there to be read; and the outcome
+    # is told, as a notification that appears.
     del events[:]
     choose(pq, 0)
     check_choice(4, 0)
     wanted = {("state-changed:selected", "(3)", 0), ("state-changed:selected", "(4)", 1),
-              ("property-change:accessible-description", "Circle", 0)}
+              ("property-change:accessible-description", "Circle", 0),
+              ("state-changed:showing", RELATIONS[4], 1)}
 
     def heard():
-        return {(t.partition(":")[2], n.partition(" ")[0], d) for t, n, d in events}
+        return {(t.partition(":")[2], n if t.endswith("showing") else n.partition(" ")[0], d)
+                for t, n, d in events}
     try:
         wait_for("the change to rule (4) to be announced", lambda: wanted <= heard())
         unannounced = None

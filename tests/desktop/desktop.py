@@ -117,6 +117,19 @@ class Session:
         return ":" + number.decode().strip()
 
 
+def session_bus(session, env):
+    """Starts a private D-Bus session bus with the environment and returns its address."""
+    read_end, write_end = os.pipe()
+    session.start(["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
+                  pass_fds=(write_end,), env=env, stdout=subprocess.DEVNULL,
+                  stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as address:
+        bus = address.readline().strip()
+    check(bus, "dbus-daemon did not name its address")
+    return bus
+
+
 def x(display, *args):
     """Runs an X client on the display and returns its output."""
     result = subprocess.run(list(args), env=clean_environment(DISPLAY=display),
@@ -194,11 +207,11 @@ def end_with_home(display, window, lesson, scale=1.0):
     return lesson.returncode
 
 
-def start_lesson(session, display, program, **settings):
+def start_lesson(session, display, program, stderr=None, **settings):
     """Starts the lesson on the display without a session bus (unless settings give one), with
     the settings added to a clean environment; returns the process and its window."""
-    lesson = session.start([program], env=clean_environment(
-        DISPLAY=display, **{"DBUS_SESSION_BUS_ADDRESS": "disabled:", **settings}))
+    lesson = session.start([program], stderr=stderr, env=clean_environment(
+        **{"DBUS_SESSION_BUS_ADDRESS": "disabled:", **settings, "DISPLAY": display}))
     return lesson, lesson_window(display, lesson.pid)
 
 

@@ -1,0 +1,165 @@
+#!/usr/bin/python3
+"""The lesson heard through Debian's Orca screen reader and driven by the keyboard alone, as a
+blind pupil meets it. What Orca says is read back from the SPEECH OUTPUT lines of its debug log;
+speech-dispatcher speaks through its dummy module. The display, the session bus, the
+accessibility bus and the home (so Orca's settings) are the test's own."""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import tty
+import uuid
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
+import desktop  # noqa: E402  the shared display, process and waiting harness
+from desktop import Session, check, clean_environment  # noqa: E402
+
+MARK = "TWO_CIRCLES_ORCA_RUN"
+# SPEECH OUTPUT: 'words' followed by the voice, as Orca 43 logs it.
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\[?\{.*\}\]?|None)?\r?$")
+PRACTICE = "The practice page. Now select length of radius r1 and r2 for the circles."
+DISTANCE = "Select the distance PQ between their centers P and Q"
+RULE_3 = "The two circles intersect each other in 2 points; rule (3) holds."
+RULE_2 = "The two circles touch each other internally; rule (2) holds."
+REARRANGE = "You can rearrange r1 , r2 and PQ"
+INTRODUCTION = "The introduction page."
+# What the lesson tells, in the order of the walk; nothing more, nothing twice.
+TOLD = [PRACTICE, DISTANCE, f"{RULE_3} {REARRANGE}", RULE_3, RULE_3, RULE_2, INTRODUCTION]
+
+
+def test(program):
+    missing = [package for package, there in (
+        ("orca", shutil.which("orca")), ("speech-dispatcher", shutil.which("speech-dispatcher")),
+        ("at-spi2-core", os.path.exists("/usr/libexec/at-spi-bus-launcher")),
+        ("dbus-daemon", shutil.which("dbus-daemon")), ("openbox", shutil.which("openbox")))
+        if not there]
+    check(not missing, "this test needs the Debian packages " + " ".join(missing))
+    marker = uuid.uuid4().hex
+    home = tempfile.mkdtemp(prefix="two-circles-orca-")
+    # Stopped from outside (a timeout), the test still ends what it started.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
+    try:
+        with Session() as session:
+            walk(*start(session, program, home, marker))
+    finally:
+        desktop.end_processes(lambda: desktop.processes_with(f"{MARK}={marker}"))
+        shutil.rmtree(home, ignore_errors=True)
+
+
+def start(session, program, home, marker):
+    """The desktop, speech, Orca and then the lesson; returns the lesson's display, its stderr
+    file and what Orca says."""
+    config = os.path.join(home, "config")
+    os.makedirs(os.path.join(config, "speech-dispatcher"))
+    with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "w") as conf:
+        conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
+                   'AudioOutputMethod "libao"\n')  # the dummy module still opens an output
+    display = session.xvfb(1280, 1024)
+    env = {"DISPLAY": display, "HOME": home, "XDG_CONFIG_HOME": config,
+           "XDG_DATA_HOME": os.path.join(home, "data"),
+           "XDG_CACHE_HOME": os.path.join(home, "cache"), "GSETTINGS_BACKEND": "memory",
+           MARK: marker}
+    quiet = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
+    env["DBUS_SESSION_BUS_ADDRESS"] = desktop.session_bus(session, clean_environment(**env))
+    session.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                  env=clean_environment(**env), **quiet)
+    session.start(["openbox", "--sm-disable"], env=clean_environment(**env), **quiet)
+    desktop.wait_for("the accessibility bus and the window manager", lambda: all(
+        word in desktop.x(display, "xprop", "-root", "AT_SPI_BUS", "_NET_SUPPORTING_WM_CHECK")
+        for word in ("unix:", "window id")))
+    session.start(["speech-dispatcher", "--run-single", "--timeout", "0"],
+                  env=clean_environment(**env), **quiet)
+    desktop.wait_for("speech-dispatcher", lambda: os.path.exists(
+        os.path.join(desktop.RUNTIME, "speech-dispatcher", "speechd.sock")))
+    heard = Speech()
+    # Without --replace: that would end any other Orca of this user, wherever it runs.
+    orca = session.start(["orca", "--debug-file=" + heard.path], env=clean_environment(**env),
+                         **quiet)
+    heard.wait_for("Screen reader on.", orca=orca)
+    errors = os.path.join(home, "lesson.err")
+    with open(errors, "w") as stderr:
+        desktop.start_lesson(session, display, program, stderr=stderr, **env)
+    return display, errors, heard
+
+
+def plain(utterance):
+    """An utterance without its spacing and the full stop Orca may add."""
+    return " ".join(utterance.split()).rstrip(".")
+
+
+class Speech:
+    """What Orca says, one utterance an item, as it says it. Its debug log goes to a terminal of the
+    test's own: Python writes each line to a terminal at once, but keeps lines back from a file."""
+
+    def __init__(self):
+        self._terminal, self._orcas_end = os.openpty()
+        tty.setraw(self._orcas_end)
+        self.path = os.ttyname(self._orcas_end)
+        self._said = []
+        threading.Thread(target=self._listen, daemon=True).start()
+
+    def _listen(self):
+        rest = b""
+        while True:
+            try:
+                chunk = os.read(self._terminal, 65536)
+            except OSError:  # the terminal is closed
+                return
+            *lines, rest = (rest + chunk).split(b"\n")
+            self._said += [m.group(1) for m in map(SPEECH.search, map(bytes.decode, lines)) if m]
+
+    def lines(self):
+        return list(self._said)
+
+    def wait_for(self, *words, since=0, orca=None):
+        """Waits until Orca has said each of the words, each as an utterance of its own, after
+        its first `since` utterances."""
+        def said():
+            check(not orca or orca.poll() is None, "Orca ended early")
+            new = [plain(line) for line in self._said[since:]]
+            return all(plain(w) in new for w in words)
+        try:
+            desktop.wait_for(f"Orca to say {words}", said)
+        except desktop.Failure as failure:
+            raise desktop.Failure(f"{failure}; it said {self._said[since:]}")
+
+
+def walk(display, errors, heard):
+    def keys(*names, then):
+        since = len(heard.lines())
+        desktop.x(display, "xdotool", "key", "--delay", "20", *names)
+        heard.wait_for(*then, since=since)
+
+    # The window opens with Next in the focus; Tab goes round to it again.
+    heard.wait_for("Next push button.")
+    keys("Tab", then=["Home push button."])
+    keys("Tab", then=["Next push button."])
+    keys("space", then=["Radius r1 combo box.", PRACTICE])
+    keys("3", "Return", then=["Radius r1 combo box"])
+    keys("Tab", then=["Radius r2 combo box."])
+    keys("2", "Return", then=[DISTANCE])
+    keys("Tab", then=["Distance PQ combo box."])
+    keys("4", "Return", then=[f"{RULE_3} {REARRANGE}"])
+    for distance in (3, 2):
+        keys("Up", then=[str(distance), RULE_3])
+    keys("Up", then=["1", RULE_2])
+    # Flat review, from the line of the lists down the rules, which read as text.
+    keys("KP_Page_Up", then=["(1) If PQ = r1 + r2 then the two circles touch each other "
+                             "externally."])
+    keys("KP_Page_Up", then=["(2) If PQ = | r1 - r2 | then the two circles touch each other "
+                             "internally."])
+    keys("alt+b", then=["Next push button.", INTRODUCTION])
+
+    told = [plain(line) for line in heard.lines() if plain(line) in map(plain, TOLD)]
+    check(told == list(map(plain, TOLD)), f"the lesson told {told}, not {TOLD}")
+    with open(errors) as stderr:
+        warnings = [line for line in stderr if "qt.accessibility" in line]
+    check(not warnings, "the lesson warned: " + "".join(warnings))
+
+
+desktop.main(test)

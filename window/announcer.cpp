@@ -1,0 +1,47 @@
+#include "window/announcer.h"
+
+Announcer::Announcer(QObject *parent) : QObject(parent) {}
+
+void Announcer::placeReached(const QString &where)
+{
+    m_place = where;
+    tellSoon();
+}
+
+void Announcer::outcomeShown(const QString &outcome)
+{
+    m_outcome = outcome;
+    tellSoon();
+}
+
+void Announcer::promptShown(const QString &prompt)
+{
+    if (!m_prompts.contains(prompt))
+        m_prompts.append(prompt);
+    tellSoon();
+}
+
+// Once the step is over: a step raises its words one after another, and the focus it moves
+// reaches the screen reader first.
+void Announcer::tellSoon()
+{
+    if (!m_due)
+        QMetaObject::invokeMethod(this, &Announcer::tell, Qt::QueuedConnection);
+    m_due = true;
+}
+
+void Announcer::tell()
+{
+    QStringList words = m_prompts;
+    for (const QString &first : {m_outcome, m_place})
+        if (!first.isEmpty())
+            words.prepend(first);
+    m_place.clear();
+    m_outcome.clear();
+    m_prompts.clear();
+    m_due = false;
+    if (words.isEmpty())
+        return;
+    m_words = words.join(QLatin1Char(' '));
+    emit told(m_words);
+}
