@@ -29,10 +29,6 @@ namespace {
 constexpr double kClientWidthTwips = 15270;
 constexpr double kClientHeightTwips = 11040;
 
-// Room for a window manager's title bar and borders, in logical pixels.
-constexpr double kFrameWidth = 8;
-constexpr double kFrameHeight = 36;
-
 // Set for the restarted program, which is fitted already and is never restarted again.
 constexpr char kRestartedVariable[] = "TWO_CIRCLES_RESTARTED";
 
@@ -185,8 +181,8 @@ FontDpiChoice fittingFontDpi(QSizeF clientAt96, const ScreenMetrics &screen, dou
     double scale = wantedScale > 0 ? std::min(wantedScale, 1.0) : 1.0;
     if (!screen.available.isEmpty()) {
         const QSizeF client = clientAt96 * (screen.logicalDpi / 96.0);
-        scale = std::min({scale, (screen.available.width() - kFrameWidth) / client.width(),
-                          (screen.available.height() - kFrameHeight) / client.height()});
+        scale = std::min({scale, (screen.available.width() - design::kFrameWidth) / client.width(),
+                          (screen.available.height() - design::kFrameHeight) / client.height()});
     }
     if (scale >= 1.0)
         return {};
