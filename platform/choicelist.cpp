@@ -93,6 +93,14 @@ void ChoiceList::keyPressEvent(QKeyEvent *event)
     QComboBox::keyPressEvent(event);
 }
 
+// Tab commits what is typed before the focus moves: the value may open the next list, which
+// the focus is to land on. (Committed as the field loses the focus, it came too late for that.)
+bool ChoiceList::focusNextPrevChild(bool next)
+{
+    commitTyped();
+    return QComboBox::focusNextPrevChild(next);
+}
+
 void ChoiceList::discardTyping()
 {
     if (lineEdit()->isModified())

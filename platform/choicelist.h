@@ -34,6 +34,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void pick(int index);
