@@ -72,9 +72,11 @@ void ChoiceList::commitTyped()
 {
     if (!lineEdit()->isModified())
         return;
+    // A field filled to its length may hold a longer paste cut short by Qt, "0...05" read as 0.
+    const QString text = lineEdit()->text();
     bool isNumber = false;
-    const int typed = QLocale::c().toInt(lineEdit()->text().trimmed(), &isNumber);
-    if (!isNumber || !choose(typed))
+    const int typed = QLocale::c().toInt(text.trimmed(), &isNumber);
+    if (!isNumber || text.size() >= lineEdit()->maxLength() || !choose(typed))
         showLastChoice();
 }
 

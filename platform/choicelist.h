@@ -6,7 +6,8 @@
 // pupil chooses. A pick (from the open list, by the arrow keys or the wheel) is a choice, also
 // of the item already shown. A number typed into the field becomes a choice only when the pupil
 // commits it (Enter, Tab, or leaving the field) and only if it is one of the items; any other
-// text is refused and the field shows the last choice again. Escape, or the list being hidden,
+// text, or a paste cut short to the field's length, is refused and the field shows the last
+// choice again. Escape, or the list being hidden,
 // puts back the last choice too. So the field never shows a value the lesson has not taken.
 class ChoiceList : public QComboBox
 {

@@ -3,6 +3,9 @@
 
 #include "pupil.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QClipboard>
 #include <QLineEdit>
 
 class RobustnessTest : public QObject
@@ -27,6 +30,55 @@ private slots:
         pupil.press(Qt::Key_Return);
         QCOMPARE(pupil.highlightedRule(), 3);
         QVERIFY(pupil.shows("lblBack"));
+    }
+
+    // A screen reader sets a number of any size through AT-SPI's Value interface; only one that
+    // rounds to an item of the list is a choice. Each list starts as r1 4, r2 1, PQ 4.
+    void aValueFromAScreenReader_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<double>("set");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("PQ 2.5, rounded") << 2 << 2.5 << 3;
+        QTest::newRow("PQ 2 to the 32nd") << 2 << 4294967296.0 << 4;
+        QTest::newRow("PQ 2 to the 32nd and 5") << 2 << 4294967301.0 << 4;
+        QTest::newRow("PQ 12.5, past the last") << 2 << 12.5 << 4;
+        QTest::newRow("PQ not a number") << 2 << qQNaN() << 4;
+        QTest::newRow("PQ infinite") << 2 << qInf() << 4;
+        QTest::newRow("PQ 1e300") << 2 << 1e300 << 4;
+        QTest::newRow("r1 2 to the 32nd and 3") << 0 << 4294967299.0 << 4;
+        QTest::newRow("r2 minus 2 to the 32nd and 5") << 1 << -4294967291.0 << 1;
+    }
+    void aValueFromAScreenReader()
+    {
+        QFETCH(int, list);
+        QFETCH(double, set);
+        QFETCH(int, chosen);
+        Pupil pupil;
+        pupil.practise({4, 1, 4});
+        QAccessible::queryAccessibleInterface(pupil.list(kLists[list]))
+            ->valueInterface()
+            ->setCurrentValue(set);
+        const Choice &choice = pupil.window().choice();
+        const std::optional<int> taken[] = {choice.r1, choice.r2, choice.distance};
+        QCOMPARE(taken[list].value_or(-1), chosen);
+        QCOMPARE(pupil.list(kLists[list])->value().value_or(-1), chosen);
+    }
+
+    // A paste that Qt cuts to the field's length is not what the pupil pasted: 32767 zeros and a
+    // 5, cut to the zeros, would read 0.
+    void aPasteLongerThanTheField()
+    {
+        Pupil pupil;
+        pupil.practise({4, 1, 4});
+        ChoiceList *distance = pupil.list("cboPQ");
+        QApplication::clipboard()->setText(QString(distance->lineEdit()->maxLength(), '0') + '5');
+        pupil.type("cboPQ", QString());
+        pupil.press(Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(distance->lineEdit()->isModified());
+        pupil.press(Qt::Key_Return);
+        QCOMPARE(pupil.window().choice().distance.value_or(-1), 4);
+        QCOMPARE(pupil.text("cboPQ"), QStringLiteral("4"));
     }
 };
 
