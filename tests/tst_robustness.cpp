@@ -3,6 +3,7 @@
 
 #include "pupil.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QClipboard>
@@ -79,6 +80,58 @@ private slots:
         pupil.press(Qt::Key_Return);
         QCOMPARE(pupil.window().choice().distance.value_or(-1), 4);
         QCOMPARE(pupil.text("cboPQ"), QStringLiteral("4"));
+    }
+
+    // With a list's pop-up open the shortcuts still act, once the pop-up has closed; a key with
+    // Alt or Ctrl never types into the field, whether the pop-up is open or not.
+    void shortcutsWithAPopUpOpen_data()
+    {
+        QTest::addColumn<QKeyCombination>("keys");
+        QTest::addColumn<bool>("figure");
+        QTest::addColumn<bool>("popUp");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Ctrl+Q") << (Qt::CTRL | Qt::Key_Q) << false << true << "ended";
+        QTest::newRow("Alt+H") << (Qt::ALT | Qt::Key_H) << true << true << "ended";
+        QTest::newRow("Alt+F4") << (Qt::ALT | Qt::Key_F4) << false << true << "ended";
+        QTest::newRow("Alt+B") << (Qt::ALT | Qt::Key_B) << true << true << "introduction";
+        QTest::newRow("Alt+P") << (Qt::ALT | Qt::Key_P) << true << true << "printed";
+        QTest::newRow("Alt+P, no figure yet")
+            << (Qt::ALT | Qt::Key_P) << false << true << "practice";
+        QTest::newRow("Alt+N, Next not shown")
+            << (Qt::ALT | Qt::Key_N) << true << true << "practice";
+        QTest::newRow("Alt+X, no shortcut") << (Qt::ALT | Qt::Key_X) << false << true << "practice";
+        QTest::newRow("Alt+X, pop-up closed")
+            << (Qt::ALT | Qt::Key_X) << false << false << "practice";
+    }
+    void shortcutsWithAPopUpOpen()
+    {
+        QFETCH(QKeyCombination, keys);
+        QFETCH(bool, figure);
+        QFETCH(bool, popUp);
+        QFETCH(QString, after);
+        Pupil pupil;
+        pupil.answerPrint();
+        pupil.press(Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(pupil.focus(), "cboR1");
+        if (figure)
+            pupil.choose({3, 2, 4});
+        ChoiceList *list = pupil.list(figure ? "cboPQ" : "cboR1");
+        const QString shown = list->lineEdit()->text();
+        if (popUp) {
+            pupil.press(Qt::Key_Down, Qt::AltModifier);
+            QTRY_VERIFY(list->view()->isVisible());
+            QTest::keyClick(list->view(), keys.key(), keys.keyboardModifiers());
+            QTRY_VERIFY(!list->view()->isVisible());
+        } else {
+            pupil.press(keys.key(), keys.keyboardModifiers());
+        }
+        if (after == "ended") {
+            QTRY_VERIFY(!pupil.window().isVisible());
+            return;
+        }
+        QTRY_COMPARE(pupil.shows("lblNext"), after == "introduction");
+        QTRY_COMPARE(pupil.printDialogs(), after == "printed" ? 1 : 0);
+        QCOMPARE(list->lineEdit()->text(), shown);
     }
 };
 
