@@ -7,8 +7,9 @@
 // of the item already shown. A number typed into the field becomes a choice only when the pupil
 // commits it (Enter, Tab, or leaving the field) and only if it is one of the items; any other
 // text, or a paste cut short to the field's length, is refused and the field shows the last
-// choice again. Escape, or the list being hidden,
-// puts back the last choice too. So the field never shows a value the lesson has not taken.
+// choice again. Escape, or the list being hidden, puts back the last choice too. So the field
+// never shows a value the lesson has not taken. A key with Ctrl or Alt belongs to the window: it
+// closes the open list so that the window's shortcut acts, and never types into the field.
 class ChoiceList : public QComboBox
 {
     Q_OBJECT
