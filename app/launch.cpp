@@ -36,11 +36,12 @@ constexpr char kRestartedVariable[] = "TWO_CIRCLES_RESTARTED";
 // Tolerance against a product like 96 * 0.5 landing just below the integer it stands for.
 constexpr double kEpsilon = 1e-9;
 
-// Bounds of the scale variables. Qt takes any number: a scale factor of 0 or below crashes or
-// hangs it, and one of 100 takes gigabytes for a window that can never fit a screen; 8 still
-// shows a whole window on a 7680 x 4320 screen. A font DPI of 1 draws the window in a few
-// pixels, and one of 100000 makes it 32767 pixels wide; 480 is five times the usual 96, more
-// than any screen's, and below the smallest DPI the fit to the screen picks no text is legible.
+// Bounds of the scale variables. Qt takes any number: a scale factor of 0 hangs it with no
+// window, -1 makes one 65376 pixels wide, and 100 takes gigabytes for a window that can never
+// fit a screen; at 8 the fit to the screen still finds a whole window for a 7680 x 4320 screen.
+// A font DPI of 1 draws the window in 11 x 8 pixels, and one of 100000 asks for one a thousand
+// times the screen; 480 is five times the usual 96, more than any screen's, and below the
+// smallest DPI the fit to the screen picks no text is legible.
 constexpr double kLargestScaleFactor = 8;
 constexpr int kLargestFontDpi = 480;
 
