@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,15 +30,20 @@ namespace {
 constexpr double kClientWidthTwips = 15270;
 constexpr double kClientHeightTwips = 11040;
 
-// Room for a window manager's title bar and borders, in logical pixels.
-constexpr double kFrameWidth = 8;
-constexpr double kFrameHeight = 36;
-
 // Set for the restarted program, which is fitted already and is never restarted again.
 constexpr char kRestartedVariable[] = "TWO_CIRCLES_RESTARTED";
 
 // Tolerance against a product like 96 * 0.5 landing just below the integer it stands for.
 constexpr double kEpsilon = 1e-9;
+
+// Bounds of the scale variables. Qt takes any number: a scale factor of 0 hangs it with no
+// window, -1 makes one 65376 pixels wide, and 100 takes gigabytes for a window that can never
+// fit a screen; at 8 the fit to the screen still finds a whole window for a 7680 x 4320 screen.
+// A font DPI of 1 draws the window in 11 x 8 pixels, and one of 100000 asks for one a thousand
+// times the screen; 480 is five times the usual 96, more than any screen's, and below the
+// smallest DPI the fit to the screen picks no text is legible.
+constexpr double kLargestScaleFactor = 8;
+constexpr int kLargestFontDpi = 480;
 
 // Qt itself ignores a value that is no positive number; so does the program.
 double scaleFactorInForce()
@@ -100,6 +106,34 @@ double takeScaleFactorBelowOne()
         return 1.0;
     qputenv("QT_SCALE_FACTOR", "1");
     return factor;
+}
+
+// With a standard stream closed (started as "two-circles 2>&-"), the next file the program
+// opens takes its number: the X connection became descriptor 2, Qt's warnings went into the X
+// protocol, and the start hung. So each closed one is opened on /dev/null, before anything else.
+void openClosedStandardStreams()
+{
+    for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor)
+        // Those below are open by now, so /dev/null takes this number. Without it there is
+        // nothing better to do, nor anywhere to say so.
+        if (::fcntl(descriptor, F_GETFD) == -1 && errno == EBADF)
+            ::open("/dev/null", O_RDWR);
+}
+
+// Before Qt reads them: each scale variable set to nonsense is dropped or brought within bounds,
+// with one line on standard error.
+void refuseNonsenseScaleVariables()
+{
+    for (const char *name : {"QT_SCALE_FACTOR", "QT_FONT_DPI"}) {
+        // Empty, as Qt takes it, is unset.
+        if (qEnvironmentVariableIsEmpty(name))
+            continue;
+        const ScaleVariable sane = saneScaleVariable(name, qgetenv(name));
+        if (sane.note.isEmpty())
+            continue;
+        std::fputs(sane.note.constData(), stderr);
+        sane.value.isNull() ? qunsetenv(name) : qputenv(name, sane.value);
+    }
 }
 
 // Once QApplication exists: when the window does not fit the primary screen or a scale below 1
@@ -169,6 +203,31 @@ void avoidSessionBusAutolaunch()
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
 }
 
+ScaleVariable saneScaleVariable(const char *name, const QByteArray &value)
+{
+    const QByteArray said = QByteArray("two-circles: ") + name;
+    const auto bounded = [&said](double given, double bound) {
+        const QByteArray number = QByteArray::number(bound);
+        return ScaleVariable{number, said + ' ' + QByteArray::number(given, 'g', 12) + " is too " +
+                                         (given < bound ? "small" : "large") + "; " + number +
+                                         " is used\n"};
+    };
+    bool isNumber = false;
+    if (qstrcmp(name, "QT_FONT_DPI") == 0) {
+        // As Qt reads it: a whole number, in any base C knows.
+        const int dpi = value.toInt(&isNumber, 0);
+        if (!isNumber || dpi <= 0)
+            return {QByteArray(), said + " is no positive whole number; it is ignored\n"};
+        const int within = std::clamp(dpi, wholeTextDpis().constFirst(), kLargestFontDpi);
+        return within == dpi ? ScaleVariable{value, {}} : bounded(dpi, within);
+    }
+    const double factor = value.toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(factor) || factor <= 0)
+        return {QByteArray(), said + " is no positive number; it is ignored\n"};
+    return factor <= kLargestScaleFactor ? ScaleVariable{value, {}}
+                                         : bounded(factor, kLargestScaleFactor);
+}
+
 QList<int> wholeTextDpis()
 {
     // Measured on the window in every state of the lesson (tst_launch checks each of them).
@@ -185,8 +244,8 @@ FontDpiChoice fittingFontDpi(QSizeF clientAt96, const ScreenMetrics &screen, dou
     double scale = wantedScale > 0 ? std::min(wantedScale, 1.0) : 1.0;
     if (!screen.available.isEmpty()) {
         const QSizeF client = clientAt96 * (screen.logicalDpi / 96.0);
-        scale = std::min({scale, (screen.available.width() - kFrameWidth) / client.width(),
-                          (screen.available.height() - kFrameHeight) / client.height()});
+        scale = std::min({scale, (screen.available.width() - design::kFrameWidth) / client.width(),
+                          (screen.available.height() - design::kFrameHeight) / client.height()});
     }
     if (scale >= 1.0)
         return {};
@@ -208,7 +267,9 @@ FontDpiChoice fittingFontDpi(QSizeF clientAt96, const ScreenMetrics &screen, dou
 
 std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
 {
+    openClosedStandardStreams();
     // What Qt reads when its platform starts has to be right before QApplication exists.
+    refuseNonsenseScaleVariables();
     const double wantedScale = takeScaleFactorBelowOne();
     avoidSessionBusAutolaunch();
     // QApplication takes its own options out of argv; a restart needs them as they came.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QSizeF>
 
@@ -46,7 +47,18 @@ QList<int> wholeTextDpis();
 FontDpiChoice fittingFontDpi(QSizeF clientAt96, const ScreenMetrics &screen, double qtScaleFactor,
                              double wantedScale, const QList<int> &wholeDpis);
 
-// Makes the lesson's QApplication as main() needs it: the start-up fitted to the screen (which
+// A scale variable (QT_SCALE_FACTOR or QT_FONT_DPI) as the program lets Qt read it: a value
+// that is no positive finite number is dropped, as if unset, and one out of bounds is brought
+// within them. note says in one line what was done; it is empty when the value is kept.
+struct ScaleVariable
+{
+    QByteArray value; // null: unset
+    QByteArray note;
+};
+ScaleVariable saneScaleVariable(const char *name, const QByteArray &value);
+
+// Makes the lesson's QApplication as main() needs it: closed standard streams opened on
+// /dev/null, nonsense scale variables refused, the start-up fitted to the screen (which
 // may start the program anew), no session bus autolaunched, and a machine without a usable
 // display told so in one line on standard error, ending the program with status 1 instead of
 // Qt's abort. argc must outlive the application.

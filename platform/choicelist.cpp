@@ -1,5 +1,6 @@
 #include "platform/choicelist.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -30,6 +31,7 @@ ChoiceList::ChoiceList(const QString &placeholder, int first, int last, const QF
     setAttribute(Qt::WA_NoMousePropagation);
     setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
+    view()->installEventFilter(this);
 }
 
 std::optional<int> ChoiceList::value() const
@@ -67,9 +69,11 @@ void ChoiceList::commitTyped()
 {
     if (!lineEdit()->isModified())
         return;
+    // A field filled to its length may hold a longer paste cut short by Qt, "0...05" read as 0.
+    const QString text = lineEdit()->text();
     bool isNumber = false;
-    const int typed = QLocale::c().toInt(lineEdit()->text().trimmed(), &isNumber);
-    if (!isNumber || !choose(typed))
+    const int typed = QLocale::c().toInt(text.trimmed(), &isNumber);
+    if (!isNumber || text.size() >= lineEdit()->maxLength() || !choose(typed))
         showLastChoice();
 }
 
@@ -80,12 +84,57 @@ void ChoiceList::showLastChoice()
 
 void ChoiceList::keyPressEvent(QKeyEvent *event)
 {
+    // A key with Alt that reaches the field is one the window has no shortcut for (Alt+X): not
+    // text.
+    if (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier) && !event->text().isEmpty() &&
+        event->text().front().isPrint()) {
+        event->ignore();
+        return;
+    }
     if (event->key() == Qt::Key_Escape && lineEdit()->isModified()) {
         showLastChoice();
         event->accept();
         return;
     }
     QComboBox::keyPressEvent(event);
+}
+
+// Tab commits what is typed before the focus moves: the value may open the next list, which
+// the focus is to land on. (Committed as the field loses the focus, it came too late for that.)
+bool ChoiceList::focusNextPrevChild(bool next)
+{
+    commitTyped();
+    return QComboBox::focusNextPrevChild(next);
+}
+
+namespace {
+
+// A key with Ctrl or Alt is the window's (a shortcut, or nothing), never text for the field;
+// only Alt+Up and Alt+Down, which close the pop-up with a pick, are the list's own.
+bool isWindowKey(const QKeyEvent *key)
+{
+    const Qt::KeyboardModifiers held = key->modifiers();
+    if (!(held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    return !(held == Qt::AltModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down));
+}
+
+} // namespace
+
+// The open pop-up takes every key, and while it is open Qt lets none of the window's shortcuts
+// act. Qt asks the pop-up whether it overrides a key before it looks for a shortcut: that is
+// when the pop-up closes, so the window's shortcut then acts. The key itself goes nowhere.
+bool ChoiceList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view() &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        isWindowKey(static_cast<QKeyEvent *>(event))) {
+        if (view()->isVisible())
+            hidePopup();
+        event->ignore();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 void ChoiceList::discardTyping()

@@ -6,8 +6,10 @@
 // pupil chooses. A pick (from the open list, by the arrow keys or the wheel) is a choice, also
 // of the item already shown. A number typed into the field becomes a choice only when the pupil
 // commits it (Enter, Tab, or leaving the field) and only if it is one of the items; any other
-// text is refused and the field shows the last choice again. Escape, or the list being hidden,
-// puts back the last choice too. So the field never shows a value the lesson has not taken.
+// text, or a paste cut short to the field's length, is refused and the field shows the last
+// choice again. Escape, or the list being hidden, puts back the last choice too. So the field
+// never shows a value the lesson has not taken. A key with Ctrl or Alt belongs to the window: it
+// closes the open list so that the window's shortcut acts, and never types into the field.
 class ChoiceList : public QComboBox
 {
     Q_OBJECT
@@ -33,6 +35,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void pick(int index);

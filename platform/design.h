@@ -12,6 +12,11 @@ namespace design {
 inline constexpr double kTwipsPerCentimetre = 567.0;
 inline constexpr double kTwipsPerInch = 1440.0;
 
+// Room for a window manager's title bar and borders round the window, in logical pixels: what
+// the window leaves for its frame while the real one is not known.
+inline constexpr int kFrameWidth = 8;
+inline constexpr int kFrameHeight = 36;
+
 // Logical pixels per twip: 1/15 at the usual 96 logical dots per inch.
 double pixelsPerTwip();
 int twipsToPixels(double twips);

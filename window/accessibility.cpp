@@ -14,6 +14,7 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -174,12 +175,15 @@ public:
         const std::optional<int> value = list()->value();
         return value ? QVariant(*value) : QVariant();
     }
+    // AT-SPI hands over a double of any size; converted to int it would wrap (2^32 + 5 gives
+    // 5, NaN 0). Only a finite number that rounds to an item is a choice.
     void setCurrentValue(const QVariant &value) override
     {
         bool isNumber = false;
-        const int chosen = value.toInt(&isNumber);
-        if (isNumber)
-            list()->choose(chosen);
+        const double rounded = std::round(value.toDouble(&isNumber));
+        if (isNumber && std::isfinite(rounded) && rounded >= list()->first() &&
+            rounded <= list()->last())
+            list()->choose(int(rounded));
     }
     QVariant maximumValue() const override { return list()->last(); }
     QVariant minimumValue() const override { return list()->first(); }

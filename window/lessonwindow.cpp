@@ -12,13 +12,13 @@
 #include "rules/ruleboard.h"
 #include "window/accessibility.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextEdit>
+#include <QWindow>
 
 namespace {
 
@@ -26,6 +26,15 @@ namespace {
 QSize clientSize()
 {
     return {design::twipsToPixels(15270), design::twipsToPixels(11040)};
+}
+
+// Where a window's frame goes: at the designed place, moved just far enough for the whole
+// frame to lie in the available area; where the frame is larger, at the area's top left, so
+// that the title bar stays in reach.
+QPoint framePlace(QPoint designed, QSize frame, const QRect &available)
+{
+    return {qMax(available.left(), qMin(designed.x(), available.right() + 1 - frame.width())),
+            qMax(available.top(), qMin(designed.y(), available.bottom() + 1 - frame.height()))};
 }
 
 // A focus moved for the keyboard shows its ring; one moved for the mouse does not.
@@ -104,16 +113,24 @@ LessonWindow::~LessonWindow()
 
 void LessonWindow::showAtDesignedPlace()
 {
-    QPoint at(design::twipsToPixels(1035), design::twipsToPixels(1755));
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        at.setX(
-            qBound(available.left(), at.x(), qMax(available.left(), available.right() - width())));
-        at.setY(
-            qBound(available.top(), at.y(), qMax(available.top(), available.bottom() - height())));
-    }
-    move(at);
+    // Before it is shown a window's position is its frame's, whose size is not known until the
+    // window manager has framed it: the room the fit to the screen left for it stands in.
+    const QPoint designed(design::twipsToPixels(1035), design::twipsToPixels(1755));
+    const QSize frame = size() + QSize(design::kFrameWidth, design::kFrameHeight);
+    move(framePlace(designed, frame, screen()->availableGeometry()));
+    m_frameKnown = false;
     show();
+}
+
+// Once the window manager has framed the window: its real frame, kept on the screen. The frame
+// is placed itself: QWidget::move() on a shown window asks for a place of the client area, which
+// openbox at a scale factor of 3 took for the frame's, leaving the window where it was.
+void LessonWindow::keepFrameOnScreen()
+{
+    const QRect frame = frameGeometry();
+    const QPoint at = framePlace(frame.topLeft(), frame.size(), screen()->availableGeometry());
+    if (at != frame.topLeft())
+        windowHandle()->setFramePosition(at);
 }
 
 // Next: the practice page, at its guided start or, when a distance was chosen on an earlier
@@ -239,6 +256,11 @@ void LessonWindow::mouseMoveEvent(QMouseEvent *event)
 
 bool LessonWindow::event(QEvent *event)
 {
+    // A window manager that frames the window moves it into its frame.
+    if (event->type() == QEvent::Move && !m_frameKnown && frameGeometry() != geometry()) {
+        m_frameKnown = true;
+        keepFrameOnScreen();
+    }
     if (event->type() == QEvent::ScreenChangeInternal) {
         m_surface.setDevicePixelRatio(devicePixelRatioF());
         update();

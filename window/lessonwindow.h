@@ -45,6 +45,7 @@ private:
     void pointerOnBareWindow();
     void pointerOnMessageLine();
     void pointerNearLists();
+    void keepFrameOnScreen();
 
     Surface m_surface;
     Controls m_controls;
@@ -57,4 +58,6 @@ private:
     LessonButtons *m_buttons;
     BlinkingCue *m_nextCue;
     BlinkingCue *m_listCue;
+    // Whether the window manager's frame round the shown window is known.
+    bool m_frameKnown = true;
 };

@@ -51,12 +51,7 @@ def test(program):
             display = session.xvfb(1280, 1024)
             # A pupil's desktop has a window manager: it activates the lesson's window, and only
             # in an active window does a control report the focus.
-            session.start(["openbox", "--sm-disable"], env=clean_environment(
-                DISPLAY=display, HOME=desktop.RUNTIME, XDG_CONFIG_HOME=desktop.RUNTIME,
-                XDG_CACHE_HOME=desktop.RUNTIME), stdout=subprocess.DEVNULL,
-                stderr=subprocess.DEVNULL)
-            desktop.wait_for("the window manager", lambda: "window id" in desktop.x(
-                display, "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+            session.window_manager(display)
             # A screen reader listens before the lesson starts; Qt reads the listeners as it
             # starts, and one added meanwhile may be missed.
             import pyatspi

@@ -3,6 +3,7 @@ it, bounded waits, and cleaning up every process they started, also when a check
 
 import atexit
 import os
+import re
 import shutil
 import signal
 import struct
@@ -116,6 +117,16 @@ class Session:
         os.close(read_end)
         return ":" + number.decode().strip()
 
+    def window_manager(self, display):
+        """Starts openbox on the display, as a pupil's desktop has a window manager that frames
+        and activates windows, and waits until it manages the screen."""
+        check(shutil.which("openbox"), "this test needs the Debian package openbox")
+        self.start(["openbox", "--sm-disable"], env=clean_environment(
+            DISPLAY=display, HOME=RUNTIME, XDG_CONFIG_HOME=RUNTIME, XDG_CACHE_HOME=RUNTIME),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("the window manager",
+                 lambda: "window id" in x(display, "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+
 
 def session_bus(session, env):
     """Starts a private D-Bus session bus with the environment and returns its address."""
@@ -154,6 +165,18 @@ def geometry(display, window):
         values[key] = value.strip()
     return tuple(int(values[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y",
                                           "Width", "Height"))
+
+
+def frame(display, window):
+    """The window with the frame its window manager put round it, once there is one: (x, y,
+    width, height) on the screen, in pixels."""
+    def extents():
+        found = re.search(r"= (\d+), (\d+), (\d+), (\d+)",
+                          x(display, "xprop", "-id", window, "_NET_FRAME_EXTENTS"))
+        return found and tuple(map(int, found.groups()))
+    left, right, top, bottom = wait_for("the window's frame", extents)
+    x0, y0, width, height = geometry(display, window)
+    return x0 - left, y0 - top, width + left + right, height + top + bottom
 
 
 def grab(display, window):

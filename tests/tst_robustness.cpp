@@ -1,0 +1,139 @@
+// What a pupil who does not do as expected meets: Tab straight after typing, values from every
+// route that are no item of the list, and shortcuts pressed while a list's pop-up is open.
+
+#include "pupil.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QClipboard>
+#include <QLineEdit>
+
+class RobustnessTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Tab after a typed value goes on to the list that the value opened, r1 to r2 to PQ.
+    void tabAfterATypedValue()
+    {
+        Pupil pupil;
+        pupil.press(Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(pupil.focus(), "cboR1");
+        pupil.type("cboR1", "3");
+        pupil.press(Qt::Key_Tab);
+        QCOMPARE(pupil.window().choice().r1, 3);
+        QCOMPARE(pupil.focus(), "cboR2");
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+        pupil.press(Qt::Key_Tab);
+        QCOMPARE(pupil.focus(), "cboPQ");
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+        pupil.press(Qt::Key_Return);
+        QCOMPARE(pupil.highlightedRule(), 3);
+        QVERIFY(pupil.shows("lblBack"));
+    }
+
+    // A screen reader sets a number of any size through AT-SPI's Value interface; only one that
+    // rounds to an item of the list is a choice. Each list starts as r1 4, r2 1, PQ 4.
+    void aValueFromAScreenReader_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<double>("set");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("PQ 2.5, rounded") << 2 << 2.5 << 3;
+        QTest::newRow("PQ 2 to the 32nd") << 2 << 4294967296.0 << 4;
+        QTest::newRow("PQ 2 to the 32nd and 5") << 2 << 4294967301.0 << 4;
+        QTest::newRow("PQ 12.5, past the last") << 2 << 12.5 << 4;
+        QTest::newRow("PQ not a number") << 2 << qQNaN() << 4;
+        QTest::newRow("PQ infinite") << 2 << qInf() << 4;
+        QTest::newRow("PQ 1e300") << 2 << 1e300 << 4;
+        QTest::newRow("r1 2 to the 32nd and 3") << 0 << 4294967299.0 << 4;
+        QTest::newRow("r2 minus 2 to the 32nd and 5") << 1 << -4294967291.0 << 1;
+    }
+    void aValueFromAScreenReader()
+    {
+        QFETCH(int, list);
+        QFETCH(double, set);
+        QFETCH(int, chosen);
+        Pupil pupil;
+        pupil.practise({4, 1, 4});
+        QAccessible::queryAccessibleInterface(pupil.list(kLists[list]))
+            ->valueInterface()
+            ->setCurrentValue(set);
+        const Choice &choice = pupil.window().choice();
+        const std::optional<int> taken[] = {choice.r1, choice.r2, choice.distance};
+        QCOMPARE(taken[list].value_or(-1), chosen);
+        QCOMPARE(pupil.list(kLists[list])->value().value_or(-1), chosen);
+    }
+
+    // A paste that Qt cuts to the field's length is not what the pupil pasted: 32767 zeros and a
+    // 5, cut to the zeros, would read 0.
+    void aPasteLongerThanTheField()
+    {
+        Pupil pupil;
+        pupil.practise({4, 1, 4});
+        ChoiceList *distance = pupil.list("cboPQ");
+        QApplication::clipboard()->setText(QString(distance->lineEdit()->maxLength(), '0') + '5');
+        pupil.type("cboPQ", QString());
+        pupil.press(Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(distance->lineEdit()->isModified());
+        pupil.press(Qt::Key_Return);
+        QCOMPARE(pupil.window().choice().distance.value_or(-1), 4);
+        QCOMPARE(pupil.text("cboPQ"), QStringLiteral("4"));
+    }
+
+    // With a list's pop-up open the shortcuts still act, once the pop-up has closed; a key with
+    // Alt or Ctrl never types into the field, whether the pop-up is open or not.
+    void shortcutsWithAPopUpOpen_data()
+    {
+        QTest::addColumn<QKeyCombination>("keys");
+        QTest::addColumn<bool>("figure");
+        QTest::addColumn<bool>("popUp");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Ctrl+Q") << (Qt::CTRL | Qt::Key_Q) << false << true << "ended";
+        QTest::newRow("Alt+H") << (Qt::ALT | Qt::Key_H) << true << true << "ended";
+        QTest::newRow("Alt+F4") << (Qt::ALT | Qt::Key_F4) << false << true << "ended";
+        QTest::newRow("Alt+B") << (Qt::ALT | Qt::Key_B) << true << true << "introduction";
+        QTest::newRow("Alt+P") << (Qt::ALT | Qt::Key_P) << true << true << "printed";
+        QTest::newRow("Alt+P, no figure yet")
+            << (Qt::ALT | Qt::Key_P) << false << true << "practice";
+        QTest::newRow("Alt+N, Next not shown")
+            << (Qt::ALT | Qt::Key_N) << true << true << "practice";
+        QTest::newRow("Alt+X, no shortcut") << (Qt::ALT | Qt::Key_X) << false << true << "practice";
+        QTest::newRow("Alt+X, pop-up closed")
+            << (Qt::ALT | Qt::Key_X) << false << false << "practice";
+    }
+    void shortcutsWithAPopUpOpen()
+    {
+        QFETCH(QKeyCombination, keys);
+        QFETCH(bool, figure);
+        QFETCH(bool, popUp);
+        QFETCH(QString, after);
+        Pupil pupil;
+        pupil.answerPrint();
+        pupil.press(Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(pupil.focus(), "cboR1");
+        if (figure)
+            pupil.choose({3, 2, 4});
+        ChoiceList *list = pupil.list(figure ? "cboPQ" : "cboR1");
+        const QString shown = list->lineEdit()->text();
+        if (popUp) {
+            pupil.press(Qt::Key_Down, Qt::AltModifier);
+            QTRY_VERIFY(list->view()->isVisible());
+            QTest::keyClick(list->view(), keys.key(), keys.keyboardModifiers());
+            QTRY_VERIFY(!list->view()->isVisible());
+        } else {
+            pupil.press(keys.key(), keys.keyboardModifiers());
+        }
+        if (after == "ended") {
+            QTRY_VERIFY(!pupil.window().isVisible());
+            return;
+        }
+        QTRY_COMPARE(pupil.shows("lblNext"), after == "introduction");
+        QTRY_COMPARE(pupil.printDialogs(), after == "printed" ? 1 : 0);
+        QCOMPARE(list->lineEdit()->text(), shown);
+    }
+};
+
+QTEST_MAIN(RobustnessTest)
+#include "tst_robustness.moc"
