@@ -8,6 +8,7 @@
 #include <QAccessibleValueInterface>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 class RobustnessTest : public QObject
 {
@@ -22,7 +23,7 @@ private slots:
         QTRY_COMPARE(pupil.focus(), "cboR1");
         pupil.type("cboR1", "3");
         pupil.press(Qt::Key_Tab);
-        QCOMPARE(pupil.window().choice().r1, 3);
+        QCOMPARE(pupil.text("cboR1"), QStringLiteral("3"));
         QCOMPARE(pupil.focus(), "cboR2");
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
         pupil.press(Qt::Key_Tab);
@@ -60,10 +61,8 @@ private slots:
         QAccessible::queryAccessibleInterface(pupil.list(kLists[list]))
             ->valueInterface()
             ->setCurrentValue(set);
-        const Choice &choice = pupil.window().choice();
-        const std::optional<int> taken[] = {choice.r1, choice.r2, choice.distance};
-        QCOMPARE(taken[list].value_or(-1), chosen);
-        QCOMPARE(pupil.list(kLists[list])->value().value_or(-1), chosen);
+        QCOMPARE(pupil.text(kLists[list]), QString::number(chosen));
+        QCOMPARE(pupil.highlightedRule(), list == 2 && chosen == 3 ? 2 : 3);
     }
 
     // A paste that Qt cuts to the field's length is not what the pupil pasted: 32767 zeros and a
@@ -78,7 +77,6 @@ private slots:
         pupil.press(Qt::Key_V, Qt::ControlModifier);
         QVERIFY(distance->lineEdit()->isModified());
         pupil.press(Qt::Key_Return);
-        QCOMPARE(pupil.window().choice().distance.value_or(-1), 4);
         QCOMPARE(pupil.text("cboPQ"), QStringLiteral("4"));
     }
 
@@ -109,22 +107,25 @@ private slots:
         QFETCH(bool, figure);
         QFETCH(bool, popUp);
         QFETCH(QString, after);
+        QTemporaryDir paper;
         Pupil pupil;
-        pupil.answerPrint();
         pupil.press(Qt::Key_N, Qt::AltModifier);
         QTRY_COMPARE(pupil.focus(), "cboR1");
         if (figure)
             pupil.choose({3, 2, 4});
         ChoiceList *list = pupil.list(figure ? "cboPQ" : "cboR1");
         const QString shown = list->lineEdit()->text();
-        if (popUp) {
+        const auto press = [&] {
+            if (!popUp)
+                return pupil.press(keys.key(), keys.keyboardModifiers());
             pupil.press(Qt::Key_Down, Qt::AltModifier);
             QTRY_VERIFY(list->view()->isVisible());
             QTest::keyClick(list->view(), keys.key(), keys.keyboardModifiers());
-            QTRY_VERIFY(!list->view()->isVisible());
-        } else {
-            pupil.press(keys.key(), keys.keyboardModifiers());
-        }
+        };
+        // Alt+P may open the print dialog, which is answered.
+        keys.key() == Qt::Key_P ? void(pupil.print(1, paper.filePath("lesson.pdf"), press))
+                                : press();
+        QTRY_VERIFY(!list->view()->isVisible());
         if (after == "ended") {
             QTRY_VERIFY(!pupil.window().isVisible());
             return;
