@@ -74,11 +74,13 @@ void Pages::showIntroduction()
     showFullFrames();
 }
 
-void Pages::showGuidedStart()
+void Pages::showGuidedStart(bool radiiChosen)
 {
     hideIntroduction();
-    m_texts.messageLine->show();
     m_texts.frames->setMiddleHeight(Frames::kShortHeight);
+    if (radiiChosen)
+        return askForDistance();
+    m_texts.messageLine->show();
     writeMessage(QStringLiteral("Now  select  length  of  radius  r1  and  r2  for  the  circles."),
                  true);
 }

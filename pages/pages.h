@@ -30,8 +30,8 @@ public:
 
     // The introduction as Back leaves it: its own positions, not those the window opens with.
     void showIntroduction();
-    // The practice page asking for the radii first.
-    void showGuidedStart();
+    // The practice page asking for the radii first, or for the distance once they are chosen.
+    void showGuidedStart(bool radiiChosen);
     // The practice page with a complete choice in place.
     void showResume();
 

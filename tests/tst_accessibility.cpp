@@ -154,13 +154,24 @@ private slots:
                  QStringList("Select the distance PQ between their centers P and Q"));
         QCOMPARE(step([&] { pupil.pick("cboPQ", 4); }), QStringList(rule3 + ' ' + rearrange));
         QCOMPARE(step([&] { pupil.pick("cboPQ", 3); }), QStringList(rule3));
-        QCOMPARE(step([&] {
-                     accessible(pupil.control("cboR1"))->valueInterface()->setCurrentValue(1);
-                 }),
-                 QStringList(rule1));
+        QCOMPARE(
+            step([&] { accessible(pupil.control("cboR1"))->valueInterface()->setCurrentValue(1); }),
+            QStringList(rule1));
         QCOMPARE(step([&] { pupil.back(); }), QStringList("The introduction page."));
         QCOMPARE(step([&] { pupil.next(); }),
                  QStringList("The practice page. " + rule1 + ' ' + rearrange));
+
+        // A choice left half made comes back with the prompt for what is missing, and only that.
+        Pupil half;
+        half.practise({4, 2});
+        half.back();
+        QCoreApplication::processEvents(); // the steps before are told and done
+        QSignalSpy toldHalf(half.window().findChild<Announcer *>(), &Announcer::told);
+        half.next();
+        QTRY_COMPARE(toldHalf.size(), 1);
+        QCOMPARE(toldHalf.at(0).at(0).toString(),
+                 QStringLiteral("The practice page. Select the distance PQ between their centers P "
+                                "and Q"));
     }
 
     // The text boxes are read as text, which nothing can change.

@@ -76,7 +76,7 @@ FAULTS = [
     ("F68", "the caption PQ stays hidden on the resume", "lists/choicelists.cpp", "    m_widgets.distanceCaption->setVisible(m_widgets.distance->value().has_value());\n", ""),
     ("F69", "the frames in front of the controls", "window/controls.cpp", "    c.helpArrow = new HelpArrow(w);", "    c.helpArrow = new HelpArrow(w);\n    c.pages.frames->raise();"),
     ("F70", "Next taken while red stops its cue", "cues/blinkingcue.cpp", "    m_second.stop();\n    start();", "    m_second.stop();"),
-    ("F71", "radii chosen before Back ask for r1 again", "window/lessonwindow.cpp", "        if (m_choice.r1 && m_choice.r2)\n            m_pages->askForDistance();\n", ""),
+    ("F71", "radii chosen before Back ask for r1 again", "window/lessonwindow.cpp", "m_pages->showGuidedStart(m_choice.r1 && m_choice.r2);", "m_pages->showGuidedStart(false);"),
     ("F72", "the waiting list flickers blue", "window/lessonwindow.cpp", "colourWaitingList(colours::kCyan)", "colourWaitingList(colours::kBlue)"),
     ("F73", "the help arrow's hint dark blue", "cues/helparrow.cpp", "colours::fromBgr(0x00C000C0)", "colours::fromBgr(0x00C00000)"),
     ("F74", "the caption r1's digit sits lower", "window/controls.cpp", "\"lblR11\", {12015, 885, 90, 165}", "\"lblR11\", {12015, 945, 90, 165}"),

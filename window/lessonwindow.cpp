@@ -147,9 +147,7 @@ void LessonWindow::showPractice()
         m_lists->focusWaitingList(focusReason(fromKeyboard));
     } else {
         // Radii chosen on an earlier visit are kept, and the prompt asks for what is missing.
-        m_pages->showGuidedStart();
-        if (m_choice.r1 && m_choice.r2)
-            m_pages->askForDistance();
+        m_pages->showGuidedStart(m_choice.r1 && m_choice.r2);
         if (fromKeyboard)
             m_lists->focusWaitingList(Qt::TabFocusReason);
     }
