@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static int argc = 1;
     static char name[] = "fuzz_lesson";
     static char *argv[] = {name, nullptr};
-    if (!qApp) {
+    if (!qApp) { // under libFuzzer, for the life of the process
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv); // for the life of the process
+        new QApplication(argc, argv);
     }
     std::size_t at = 0;
     const auto next = [&] { return at < size ? data[at++] : 0; };

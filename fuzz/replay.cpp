@@ -1,6 +1,7 @@
 // Without libFuzzer, the fuzz target replays the inputs kept in the folders or files it is given,
 // so that the suite builds it and runs it over its corpus.
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QFile>
 
@@ -11,6 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
 int main(int argc, char *argv[])
 {
+    // The application lives as long as the replay, and ends with it as a program's does.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     int replayed = 0;
     for (int i = 1; i < argc; ++i) {
         QStringList inputs{QString::fromLocal8Bit(argv[i])};

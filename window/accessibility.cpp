@@ -99,6 +99,7 @@ public:
     void setSelection(int, int, int) override {}
     int cursorPosition() const override { return box()->textCursor().position(); }
     void setCursorPosition(int) override {}
+    using QAccessibleWidget::text; // the name and description, beside the text itself
     QString text(int startOffset, int endOffset) const override
     {
         return plainText().mid(startOffset, endOffset - startOffset);
