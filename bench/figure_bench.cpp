@@ -78,8 +78,9 @@ void chooseFigure(int distance)
     choose("cboR2", 5);
     choose("cboPQ", distance);
     QCoreApplication::processEvents();
-    const Choice &c = lesson().choice();
-    if (!c.complete() || *c.r1 != 5 || *c.r2 != 5 || *c.distance != distance)
+    // The rule that holds shows the choice was taken: (2) for the same circle, (5) apart.
+    const auto *rule = control<QWidget>(distance == 0 ? "rtBox2" : "rtBox5");
+    if (rule->palette().color(QPalette::Base) != QColor(255, 255, 0))
         fail("the window did not take the choice", "r1 = r2 = 5");
 }
 
