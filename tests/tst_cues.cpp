@@ -51,6 +51,21 @@ private slots:
         QCOMPARE(list.size(), 5);
         QVERIFY2(list[2] > 350 && list[2] < 460, qPrintable(QString::number(list[2])));
     }
+
+    // Pointing at Next stops its cue whichever half is due: it shows red and plain, and stays so
+    // for beats on end while the pointer rests on it.
+    void nextKeepsStillUnderThePointer()
+    {
+        Pupil pupil(100);
+        QWidget *next = pupil.control("lblNext");
+        const auto shows = [next](const QColor &colour) {
+            return next->palette().color(QPalette::WindowText) == colour;
+        };
+        QTRY_VERIFY(shows(seen::red)); // the blue half is due next
+        pupil.point("lblNext");
+        QVERIFY(!QTest::qWaitFor([&] { return shows(seen::blue); }, 500));
+        QVERIFY(shows(seen::red) && !next->font().bold());
+    }
 };
 
 QTEST_MAIN(CuesTest)
