@@ -133,7 +133,7 @@ private slots:
         state("introduction after a visit", "next;r1=3;r2=2;pq=4;back");
         state("guided start", "next", true);
         state("r1 chosen", "next;r1=3");
-        state("r1 and r2 chosen", "next;r1=3;r2=2");
+        state("r1 and r2 chosen", "next;r1=3;r2=2;point near");
         state("rule 1 touching externally", "next;r1=2;r2=3;pq=5");
         state("rule 2 touching internally", "next;r1=4;r2=1;pq=3");
         state("rule 2 coinciding at PQ 0", "next;r1=3;r2=3;pq=0");
@@ -150,9 +150,11 @@ private slots:
         state("pointer on back", "next;point lblBack");
         state("pointer on print", "next;r1=3;r2=2;pq=4;point lblPrint");
         state("pointer on the message line after the buttons",
-              "next;r1=3;r2=2;pq=4;point lblPrint;point lblBack;point lblHome;point rtfSelect");
-        state("pointer on the bare window after the buttons",
-              "next;r1=3;r2=2;pq=4;point lblPrint;point lblBack;point lblHome;point bare");
+              "next;r1=3;r2=2;pq=4;point near;point lblPrint;point lblBack;point lblHome;point "
+              "rtfSelect");
+        state(
+            "pointer on the bare window after the buttons",
+            "next;r1=3;r2=2;pq=4;point near;point lblPrint;point lblBack;point lblHome;point bare");
         state("help arrow", "next;r1=3;r2=2;pq=4;point near", true);
         state("keyboard on home", "tab");
         state("keyboard on next", "tab;backtab", true);
