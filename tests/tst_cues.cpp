@@ -39,7 +39,7 @@ class CuesTest : public QObject
 private slots:
     void bothCuesAlternateEvery400Milliseconds()
     {
-        Pupil pupil(400);
+        Pupil pupil(LessonWindow::kCueBeatMs);
         const QList<qint64> next =
             beats(pupil.control("lblNext"), QPalette::WindowText, seen::red, seen::blue);
         QCOMPARE(next.size(), 5);

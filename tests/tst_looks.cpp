@@ -164,12 +164,12 @@ private slots:
         state("keyboard on print", "space;down;tab;down;tab;down;tab");
         state("keyboard on back", "space;down;tab;down;tab;down;tab;tab");
         state("keyboard back on next", "space;alt+b");
-        state("next blinking red", "wait next red", false, 400);
-        state("next blinking blue", "wait next blue", false, 400);
+        state("next blinking red", "wait next red", false, LessonWindow::kCueBeatMs);
+        state("next blinking blue", "wait next blue", false, LessonWindow::kCueBeatMs);
         state("next blinking on after being taken while red",
-              "wait next red;alt+n;alt+b;wait next blue", false, 400);
-        state("list blinking magenta", "next;wait list magenta", false, 400);
-        state("list blinking cyan", "next;wait list cyan", false, 400);
+              "wait next red;alt+n;alt+b;wait next blue", false, LessonWindow::kCueBeatMs);
+        state("list blinking magenta", "next;wait list magenta", false, LessonWindow::kCueBeatMs);
+        state("list blinking cyan", "next;wait list cyan", false, LessonWindow::kCueBeatMs);
     }
     void everyState()
     {

@@ -34,7 +34,7 @@ FAULTS = [
     ("F25", "a new radius redraws the old circle", "window/lessonwindow.cpp", "(which == 1 ? m_choice.r1 : m_choice.r2) = value;", "(which == 1 ? m_choice.r1 : m_choice.r2) = (which == 1 ? m_choice.r1 : m_choice.r2).value_or(value);"),
     ("F26", "pointing at Next while blue leaves it blinking", "cues/blinkingcue.cpp", "    m_first.stop();\n    m_second.stop();", "    m_first.stop();"),
     ("F27", "r2's list flickers while r1 waits", "lists/choicelists.cpp", "if (r2Waits && !r1Waits)", "if (r2Waits)"),
-    ("F29", "Next blinks every 500 ms", "window/lessonwindow.h", "int cueBeatMs = 400", "int cueBeatMs = 500"),
+    ("F29", "Next blinks every 500 ms", "window/lessonwindow.h", "kCueBeatMs = 400;", "kCueBeatMs = 500;"),
     ("F30", "the bare window leaves Print red", "buttons/lessonbuttons.cpp", "    m_buttons.print->setTextColour(colours::kBlue);", ""),
     ("F31", "the message line hides the help arrow", "window/lessonwindow.cpp", "    m_buttons->calmBackAndHome();\n    m_nextCue->start();", "    m_buttons->calmBackAndHome();\n    m_controls.helpArrow->hide();\n    m_nextCue->start();"),
     ("F32", "help arrow near the lists before a distance", "window/lessonwindow.cpp", "if (m_choice.complete() && !m_buttons->nextOffered())", "if (m_choice.r2 && !m_buttons->nextOffered())"),

@@ -23,8 +23,10 @@ class LessonWindow : public QWidget
     Q_OBJECT
 
 public:
-    // The cues blink with the given beat (400 ms as designed; renders hold them still).
-    explicit LessonWindow(int cueBeatMs = 400);
+    // Each style of a blinking cue shows for one beat.
+    static constexpr int kCueBeatMs = 400;
+    // The cues blink with the given beat (renders hold them still with a long one).
+    explicit LessonWindow(int cueBeatMs = kCueBeatMs);
     ~LessonWindow() override;
 
     // Shows the window with its client area at the designed place, kept on the screen.
