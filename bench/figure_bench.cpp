@@ -58,7 +58,7 @@ LessonWindow &lesson()
         while (!window->windowHandle() || !window->windowHandle()->isExposed())
             QCoreApplication::processEvents();
         window->repaint();
-        control<LabelButton>("lblNext")->click();
+        control<LabelButton>("next")->click();
         QCoreApplication::processEvents();
     }
     return *window;
@@ -74,12 +74,12 @@ void choose(const char *list, int value)
 // r1 = r2 = 5 and the given distance, in the order the lists open.
 void chooseFigure(int distance)
 {
-    choose("cboR1", 5);
-    choose("cboR2", 5);
-    choose("cboPQ", distance);
+    choose("r1", 5);
+    choose("r2", 5);
+    choose("distance", distance);
     QCoreApplication::processEvents();
     // The rule that holds shows the choice was taken: (2) for the same circle, (5) apart.
-    const auto *rule = control<QWidget>(distance == 0 ? "rtBox2" : "rtBox5");
+    const auto *rule = control<QWidget>(distance == 0 ? "rule2" : "rule5");
     if (rule->palette().color(QPalette::Base) != QColor(255, 255, 0))
         fail("the window did not take the choice", "r1 = r2 = 5");
 }
@@ -117,7 +117,7 @@ void choiceToRepaint(benchmark::State &state, const char *label, int distance)
     for (auto _ : state) {
         const double cpuStart = threadCpuMs();
         timer.start();
-        choose("cboPQ", distance);
+        choose("distance", distance);
         QCoreApplication::sendPostedEvents();
         w.repaint();
         const double ms = timer.nsecsElapsed() / 1e6;
@@ -139,7 +139,7 @@ void choiceHandlerOnly(benchmark::State &state, int distance)
 {
     chooseFigure(distance);
     for (auto _ : state) {
-        choose("cboPQ", distance);
+        choose("distance", distance);
         QCoreApplication::sendPostedEvents();
     }
 }

@@ -28,7 +28,7 @@ const Edge kEdges[] = {
 
 HelpArrow::HelpArrow(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frameHelp"));
+    setObjectName(QStringLiteral("helpArrow"));
     setGeometry(design::pixelRect(8040, 720, 3615, 1335));
     QPalette p = palette();
     p.setColor(QPalette::Window, colours::kPaleGreen);

@@ -41,6 +41,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::abort();
         }
     }
-    pupil.click("lblHome"); // the lesson ends as a pupil ends it
+    pupil.click("home"); // the lesson ends as a pupil ends it
     return 0;
 }

@@ -6,28 +6,20 @@
 #include <QEvent>
 #include <QLabel>
 
-namespace {
-
-void showBoth(const std::array<QWidget *, 2> &caption)
-{
-    caption[0]->show();
-    caption[1]->show();
-}
-
-} // namespace
-
 ChoiceLists::ChoiceLists(const Widgets &widgets, QObject *parent)
     : QObject(parent), m_widgets(widgets)
 {
     connect(m_widgets.r1, &ChoiceList::chosen, this, [this](int value) {
         m_widgets.r2->setEnabled(true);
-        showBoth(m_widgets.r1Caption);
+        m_widgets.r1Letter->show();
+        m_widgets.r1Digit->show();
         settle(m_widgets.r1);
         emit radiusChosen(1, value);
     });
     connect(m_widgets.r2, &ChoiceList::chosen, this, [this](int value) {
         m_widgets.distance->setEnabled(true);
-        showBoth(m_widgets.r2Caption);
+        m_widgets.r2Letter->show();
+        m_widgets.r2Digit->show();
         settle(m_widgets.r2);
         emit radiusChosen(2, value);
     });
@@ -47,9 +39,9 @@ void ChoiceLists::open()
         list->show();
     m_widgets.r2->setEnabled(m_widgets.r1->value().has_value());
     m_widgets.distance->setEnabled(m_widgets.r2->value().has_value());
-    for (QWidget *part : m_widgets.r1Caption)
+    for (QWidget *part : {m_widgets.r1Letter, m_widgets.r1Digit})
         part->setVisible(m_widgets.r1->value().has_value());
-    for (QWidget *part : m_widgets.r2Caption)
+    for (QWidget *part : {m_widgets.r2Letter, m_widgets.r2Digit})
         part->setVisible(m_widgets.r2->value().has_value());
     m_widgets.distanceCaption->setVisible(m_widgets.distance->value().has_value());
 }
@@ -58,9 +50,8 @@ void ChoiceLists::close()
 {
     for (QWidget *widget :
          {static_cast<QWidget *>(m_widgets.r1), static_cast<QWidget *>(m_widgets.r2),
-          static_cast<QWidget *>(m_widgets.distance), m_widgets.r1Caption[0],
-          m_widgets.r1Caption[1], m_widgets.r2Caption[0], m_widgets.r2Caption[1],
-          static_cast<QWidget *>(m_widgets.distanceCaption)})
+          static_cast<QWidget *>(m_widgets.distance), m_widgets.r1Letter, m_widgets.r1Digit,
+          m_widgets.r2Letter, m_widgets.r2Digit, static_cast<QWidget *>(m_widgets.distanceCaption)})
         widget->hide();
 }
 

@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <array>
-
 class ChoiceList;
 class QColor;
 class QLabel;
@@ -23,9 +21,11 @@ public:
         ChoiceList *r1;
         ChoiceList *r2;
         ChoiceList *distance;
-        // "r" with a small lowered "1" or "2".
-        std::array<QWidget *, 2> r1Caption;
-        std::array<QWidget *, 2> r2Caption;
+        // The captions of the radii: "r" with a small lowered "1" or "2".
+        QWidget *r1Letter;
+        QWidget *r1Digit;
+        QWidget *r2Letter;
+        QWidget *r2Digit;
         QLabel *distanceCaption;
         QWidget *surroundings;
     };

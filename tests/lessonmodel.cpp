@@ -32,7 +32,7 @@ const char *const kStageTexts[][2] = {
     {"Now  select  length  of  radius  r₁  and  r₂  for  the  circles.", "-"},
     {"-", " Select the distance PQ between  their centers P and Q"},
     {"You can rearrange r₁ , r₂ and PQ", "-"}};
-const char *const kCaptions[] = {"lblR1", "lblR2", "lblPQ1"};
+const char *const kCaptions[] = {"r1Letter", "r2Letter", "distanceCaption"};
 
 const Qt::Key kKeys[] = {Qt::Key_Up,  Qt::Key_Down,    Qt::Key_Return, Qt::Key_Enter,
                          Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape};
@@ -78,7 +78,7 @@ QString LessonModel::perform(Pupil &pupil, const PupilAction &action)
             in = i;
     const char *list = in < 0 ? "" : kLists[in];
     if (action.kind == 'C') {
-        const bool print = action.target % 4 == 0 && pupil.shows("lblPrint");
+        const bool print = action.target % 4 == 0 && pupil.shows("print");
         m_typed = {}; // the page changes, or the lesson is printed as it stands: typing goes
         if (print) {
             const int copies = action.number % 3; // 0: the dialog is cancelled
@@ -94,7 +94,7 @@ QString LessonModel::perform(Pupil &pupil, const PupilAction &action)
                              : QString();
             return QStringLiteral("print %1 copies").arg(copies);
         }
-        const char *button = pupil.shows("lblNext") ? "lblNext" : "lblBack";
+        const char *button = pupil.shows("next") ? "next" : "back";
         pupil.click(button);
         m_practice = !m_practice;
         m_redrawnForRadius = false;
@@ -142,15 +142,15 @@ QString LessonModel::disagreement(Pupil &pupil) const
             wrong << QStringLiteral("%1 \"%2\", expected \"%3\"").arg(what).arg(saw).arg(wanted);
     };
     const bool figure = m_practice && m_chosen[2];
-    expect("Next shown", pupil.shows("lblNext"), !m_practice);
-    expect("Back shown", pupil.shows("lblBack"), m_practice);
-    expect("Print shown", pupil.shows("lblPrint"), figure);
+    expect("Next shown", pupil.shows("next"), !m_practice);
+    expect("Back shown", pupil.shows("back"), m_practice);
+    expect("Print shown", pupil.shows("print"), figure);
     expect("printing", m_printing, QString());
     expect("rule", pupil.highlightedRule(),
            figure ? ruleFromGeometry(*m_chosen[0], *m_chosen[1], *m_chosen[2]) : 0);
-    expect("message line", pupil.shows("rtfSelect") ? pupil.text("rtfSelect") : "-",
+    expect("message line", pupil.shows("messageLine") ? pupil.text("messageLine") : "-",
            QString::fromUtf8(kStageTexts[m_stage][0]));
-    expect("prompt line", pupil.shows("lblPQ") ? pupil.text("lblPQ") : "-",
+    expect("prompt line", pupil.shows("promptLine") ? pupil.text("promptLine") : "-",
            QString(kStageTexts[m_stage][1]));
     for (int i = 0; i < 3; ++i) {
         const QString name = QLatin1String(kLists[i]);

@@ -99,7 +99,7 @@ QStringList Pupil::print(int copies, const QString &file, const std::function<vo
     });
     answer.start(5);
     const int before = m_printDialogs;
-    press ? press() : click("lblPrint");
+    press ? press() : click("print");
     // A shortcut clicks its button a moment later, as it shows it pressed.
     // (No dialog at all is for the caller to find.)
     (void)QTest::qWaitFor([&] { return m_printDialogs > before; }, 1000);

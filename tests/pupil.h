@@ -14,8 +14,8 @@
 #include <functional>
 
 // The three lists in the order the lesson asks for them, and the five rules' boxes.
-inline const char *const kLists[] = {"cboR1", "cboR2", "cboPQ"};
-inline const char *const kRules[] = {"rtBox1", "rtBox2", "rtBox3", "rtBox4", "rtBox5"};
+inline const char *const kLists[] = {"r1", "r2", "distance"};
+inline const char *const kRules[] = {"rule1", "rule2", "rule3", "rule4", "rule5"};
 
 // A pupil at the lesson window: what they do (click, pick, type, point, print) and what they see,
 // in the lesson's words. The window's own controls are found by their names. Unless a beat is
@@ -37,8 +37,8 @@ public:
     // Clicks with the mouse.
     void click(const char *button) { QTest::mouseClick(control(button), Qt::LeftButton); }
     void doubleClick(const char *button);
-    void next() { click("lblNext"); }
-    void back() { click("lblBack"); }
+    void next() { click("next"); }
+    void back() { click("back"); }
     // A pick of the item in the open list; and picks in the guided order r1, r2, PQ.
     void pick(const char *list, int value);
     void choose(const QList<int> &picks)
@@ -58,7 +58,10 @@ public:
     // below the lists, where the help arrow may come out.
     void point(const char *name, QPoint at = QPoint(-1, -1));
     void pointAtBareWindow() { point(nullptr, QPoint(10, m_window.height() - 5)); }
-    void pointNearLists() { point("lblCombo", QPoint(5, control("lblCombo")->height() - 3)); }
+    void pointNearLists()
+    {
+        point("surroundings", QPoint(5, control("surroundings")->height() - 3));
+    }
     // Print, answered in the system's dialog: the copies asked for (0 cancels) into a PDF file;
     // a question on the way is answered yes. Returns the messages shown on the way. By default
     // the pupil clicks Print; `press` does something else that may print.

@@ -58,11 +58,11 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QString>("read");
-        QTest::newRow("r1") << "cboR1" << true << "ComboBox:Radius r1";
-        QTest::newRow("r2") << "cboR2" << false << "ComboBox:Radius r2";
-        QTest::newRow("PQ") << "cboPQ" << false << "ComboBox:Distance PQ";
-        QTest::newRow("Back") << "lblBack" << true << "Button:Back";
-        QTest::newRow("Home") << "lblHome" << true << "Button:Home";
+        QTest::newRow("r1") << "r1" << true << "ComboBox:Radius r1";
+        QTest::newRow("r2") << "r2" << false << "ComboBox:Radius r2";
+        QTest::newRow("PQ") << "distance" << false << "ComboBox:Distance PQ";
+        QTest::newRow("Back") << "back" << true << "Button:Back";
+        QTest::newRow("Home") << "home" << true << "Button:Home";
     }
     void thePracticePage()
     {
@@ -84,21 +84,21 @@ private slots:
         const auto value = [&](const char *list) {
             return accessible(pupil.control(list))->valueInterface();
         };
-        value("cboPQ")->setCurrentValue(4); // not open yet: refused
-        QVERIFY(!value("cboPQ")->currentValue().isValid());
-        QCOMPARE(value("cboPQ")->maximumValue().toInt(), 12);
-        for (const auto &[list, chosen] : {std::pair{"cboR1", 3}, {"cboR2", 2}, {"cboPQ", 4}}) {
+        value("distance")->setCurrentValue(4); // not open yet: refused
+        QVERIFY(!value("distance")->currentValue().isValid());
+        QCOMPARE(value("distance")->maximumValue().toInt(), 12);
+        for (const auto &[list, chosen] : {std::pair{"r1", 3}, {"r2", 2}, {"distance", 4}}) {
             value(list)->setCurrentValue(chosen);
             QCOMPARE(value(list)->currentValue().toInt(), chosen);
         }
         QCOMPARE(pupil.highlightedRule(), 3);
-        QAccessibleInterface *rule = accessible(pupil.control("rtBox3"));
+        QAccessibleInterface *rule = accessible(pupil.control("rule3"));
         QVERIFY(rule->state().selected);
-        QVERIFY(!accessible(pupil.control("rtBox1"))->state().selected);
+        QVERIFY(!accessible(pupil.control("rule1"))->state().selected);
         QCOMPARE(rule->text(QAccessible::Description),
                  QStringLiteral("This rule holds for the circles you chose."));
 
-        QAccessibleInterface *figure = accessible(pupil.control("figure"));
+        QAccessibleInterface *figure = accessible(pupil.control("figureArea"));
         QCOMPARE(figure->role(), QAccessible::Graphic);
         QCOMPARE(figure->text(QAccessible::Name),
                  QStringLiteral("Circle with centre P and radius 3 cm, circle with centre Q and "
@@ -106,12 +106,12 @@ private slots:
         QCOMPARE(
             figure->text(QAccessible::Description),
             QStringLiteral("The two circles intersect each other in 2 points; rule (3) holds."));
-        value("cboPQ")->setCurrentValue(0);
+        value("distance")->setCurrentValue(0);
         QCOMPARE(figure->text(QAccessible::Description),
                  QStringLiteral("The two circles neither intersect nor touch and one of them is "
                                 "inside the other; rule (4) holds."));
         // A new radius is described as it is drawn.
-        value("cboR2")->setCurrentValue(3);
+        value("r2")->setCurrentValue(3);
         QCOMPARE(figure->text(QAccessible::Name),
                  QStringLiteral("Circle with centre P and radius 3 cm, circle with centre Q and "
                                 "radius 3 cm, centres 0 cm apart."));
@@ -119,10 +119,10 @@ private slots:
                  QStringLiteral("The two circles touch each other internally; rule (2) holds."));
 
         // Back takes the figure away from the reader too.
-        accessible(pupil.control("lblBack"))
+        accessible(pupil.control("back"))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_VERIFY(pupil.shows("lblNext"));
+        QTRY_VERIFY(pupil.shows("next"));
         QVERIFY(!tree(pupil).join(' ').contains(QStringLiteral("Circle with centre")));
     }
 
@@ -149,13 +149,13 @@ private slots:
         QCOMPARE(step([&] { pupil.next(); }),
                  QStringList("The practice page. Now select length of radius r1 and r2 for "
                              "the circles."));
-        QCOMPARE(step([&] { pupil.pick("cboR1", 3); }), QStringList());
-        QCOMPARE(step([&] { pupil.pick("cboR2", 2); }),
+        QCOMPARE(step([&] { pupil.pick("r1", 3); }), QStringList());
+        QCOMPARE(step([&] { pupil.pick("r2", 2); }),
                  QStringList("Select the distance PQ between their centers P and Q"));
-        QCOMPARE(step([&] { pupil.pick("cboPQ", 4); }), QStringList(rule3 + ' ' + rearrange));
-        QCOMPARE(step([&] { pupil.pick("cboPQ", 3); }), QStringList(rule3));
+        QCOMPARE(step([&] { pupil.pick("distance", 4); }), QStringList(rule3 + ' ' + rearrange));
+        QCOMPARE(step([&] { pupil.pick("distance", 3); }), QStringList(rule3));
         QCOMPARE(
-            step([&] { accessible(pupil.control("cboR1"))->valueInterface()->setCurrentValue(1); }),
+            step([&] { accessible(pupil.control("r1"))->valueInterface()->setCurrentValue(1); }),
             QStringList(rule1));
         QCOMPARE(step([&] { pupil.back(); }), QStringList("The introduction page."));
         QCOMPARE(step([&] { pupil.next(); }),
@@ -178,9 +178,9 @@ private slots:
     void theTextBoxesReadAsText_data()
     {
         QTest::addColumn<QString>("box");
-        QTest::newRow("a rule") << "rtBox3";
-        QTest::newRow("the message line") << "rtfSelect";
-        QTest::newRow("a sentence") << "rtfSuppose1";
+        QTest::newRow("a rule") << "rule3";
+        QTest::newRow("the message line") << "messageLine";
+        QTest::newRow("a sentence") << "firstSentence";
     }
     void theTextBoxesReadAsText()
     {

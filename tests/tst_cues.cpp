@@ -41,13 +41,13 @@ private slots:
     {
         Pupil pupil(LessonWindow::kCueBeatMs);
         const QList<qint64> next =
-            beats(pupil.control("lblNext"), QPalette::WindowText, seen::red, seen::blue);
+            beats(pupil.control("next"), QPalette::WindowText, seen::red, seen::blue);
         QCOMPARE(next.size(), 5);
         // The middle one: a loaded machine may delay a tick now and then.
         QVERIFY2(next[2] > 350 && next[2] < 460, qPrintable(QString::number(next[2])));
         pupil.next();
         const QList<qint64> list =
-            beats(pupil.list("cboR1"), QPalette::Base, QColor(255, 0, 255), QColor(0, 255, 255));
+            beats(pupil.list("r1"), QPalette::Base, QColor(255, 0, 255), QColor(0, 255, 255));
         QCOMPARE(list.size(), 5);
         QVERIFY2(list[2] > 350 && list[2] < 460, qPrintable(QString::number(list[2])));
     }
@@ -57,12 +57,12 @@ private slots:
     void nextKeepsStillUnderThePointer()
     {
         Pupil pupil(100);
-        QWidget *next = pupil.control("lblNext");
+        QWidget *next = pupil.control("next");
         const auto shows = [next](const QColor &colour) {
             return next->palette().color(QPalette::WindowText) == colour;
         };
         QTRY_VERIFY(shows(seen::red)); // the blue half is due next
-        pupil.point("lblNext");
+        pupil.point("next");
         QVERIFY(!QTest::qWaitFor([&] { return shows(seen::blue); }, 500));
         QVERIFY(shows(seen::red) && !next->font().bold());
     }

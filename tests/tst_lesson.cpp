@@ -17,23 +17,24 @@ private slots:
     {
         Pupil pupil;
         const QList<std::pair<const char *, const char *>> texts = {
-            {"rtfSuppose1", "Suppose that the centre of a circle is P and its radius is r₁."},
-            {"rtfSuppose2", "Suppose that in the same plane there is another circle with centre Q "
-                            "and radius r₂."},
-            {"lblPossibility",
+            {"firstSentence", "Suppose that the centre of a circle is P and its radius is r₁."},
+            {"secondSentence",
+             "Suppose that in the same plane there is another circle with centre Q "
+             "and radius r₂."},
+            {"possibilities",
              "In this Situation one and only one Possibility exists, out of below five.."},
-            {"rtfHighlight", "It  will  be  highlighted  according  to  your  selection  of  r₁ ,  "
-                             "r₂  and  PQ."},
-            {"rtBox1", " (1)  If PQ =  r₁ + r₂ then the two circles touch each other externally."},
-            {"rtBox2", " (2)  If PQ = | r₁ - r₂ | then the two circles touch each other "
-                       "internally."},
-            {"rtBox3", " (3)  If | r₁ - r₂ | < PQ < r₁ + r₂  then the two circles intersect each "
-                       "other in 2 Points."},
-            {"rtBox4", " (4)  If PQ < | r₁ - r₂ |  then the two circles neither intersect nor "
-                       "touch and one of them is inside the other."},
-            {"rtBox5", " (5)  If PQ > r₁ + r₂  then the two circles do not intersect or touch and "
-                       "each is outside the other."},
-            {"lblRelative", "Relative position of two circles in R²"}};
+            {"note", "It  will  be  highlighted  according  to  your  selection  of  r₁ ,  "
+                     "r₂  and  PQ."},
+            {"rule1", " (1)  If PQ =  r₁ + r₂ then the two circles touch each other externally."},
+            {"rule2", " (2)  If PQ = | r₁ - r₂ | then the two circles touch each other "
+                      "internally."},
+            {"rule3", " (3)  If | r₁ - r₂ | < PQ < r₁ + r₂  then the two circles intersect each "
+                      "other in 2 Points."},
+            {"rule4", " (4)  If PQ < | r₁ - r₂ |  then the two circles neither intersect nor "
+                      "touch and one of them is inside the other."},
+            {"rule5", " (5)  If PQ > r₁ + r₂  then the two circles do not intersect or touch and "
+                      "each is outside the other."},
+            {"heading", "Relative position of two circles in R²"}};
         for (const auto &[control, text] : texts)
             QCOMPARE(pupil.text(control), QString::fromUtf8(text));
         QCOMPARE(pupil.window().windowTitle(),
@@ -48,8 +49,8 @@ private slots:
         }
         // The rule that holds carries the note as its tooltip.
         pupil.practise({3, 2, 4});
-        QCOMPARE(pupil.box("rtBox3")->toolTip(), pupil.box("rtfHighlight")->toPlainText());
-        QVERIFY(pupil.box("rtBox1")->toolTip().isEmpty());
+        QCOMPARE(pupil.box("rule3")->toolTip(), pupil.box("note")->toPlainText());
+        QVERIFY(pupil.box("rule1")->toolTip().isEmpty());
     }
 
     // A typed value counts once the pupil commits it, and only if the list offers it; anything
@@ -91,10 +92,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("button");
         QTest::addColumn<QString>("after");
-        QTest::newRow("Next") << QByteArray("lblNext") << "practice";
-        QTest::newRow("Back") << QByteArray("lblBack") << "introduction";
-        QTest::newRow("Print") << QByteArray("lblPrint") << "practice";
-        QTest::newRow("Home") << QByteArray("lblHome") << "ended";
+        QTest::newRow("Next") << QByteArray("next") << "practice";
+        QTest::newRow("Back") << QByteArray("back") << "introduction";
+        QTest::newRow("Print") << QByteArray("print") << "practice";
+        QTest::newRow("Home") << QByteArray("home") << "ended";
     }
     void aDoubleClickIsOneClick()
     {
@@ -102,14 +103,14 @@ private slots:
         QFETCH(QString, after);
         QTemporaryDir paper;
         Pupil pupil;
-        if (button != "lblNext")
+        if (button != "next")
             pupil.practise({3, 2, 4});
         pupil.print(0, paper.filePath("lesson.pdf"), [&] { pupil.doubleClick(button); });
         QTRY_COMPARE(!pupil.window().isVisible() ? "ended"
-                     : pupil.shows("lblBack")    ? "practice"
+                     : pupil.shows("back")       ? "practice"
                                                  : "introduction",
                      after);
-        QCOMPARE(pupil.printDialogs(), int(button == "lblPrint"));
+        QCOMPARE(pupil.printDialogs(), int(button == "print"));
     }
 
     // Alt+Down opens a list; Down and Enter in it pick, as a click would.
@@ -118,11 +119,11 @@ private slots:
         Pupil pupil;
         pupil.press(Qt::Key_Space);
         pupil.press(Qt::Key_Down, Qt::AltModifier);
-        QTRY_VERIFY(pupil.list("cboR1")->view()->isVisible());
-        QTest::keyClick(pupil.list("cboR1")->view(), Qt::Key_Down);
-        QTest::keyClick(pupil.list("cboR1")->view(), Qt::Key_Return);
-        QCOMPARE(pupil.text("cboR1"), QStringLiteral("2"));
-        QVERIFY(pupil.list("cboR2")->isEnabled());
+        QTRY_VERIFY(pupil.list("r1")->view()->isVisible());
+        QTest::keyClick(pupil.list("r1")->view(), Qt::Key_Down);
+        QTest::keyClick(pupil.list("r1")->view(), Qt::Key_Return);
+        QCOMPARE(pupil.text("r1"), QStringLiteral("2"));
+        QVERIFY(pupil.list("r2")->isEnabled());
     }
 
     // The keys that act from anywhere, the focus in a list: Alt+N resumes with the focus on
@@ -142,13 +143,13 @@ private slots:
         Pupil pupil;
         pupil.practise({3, 2, 4});
         pupil.press(Qt::Key_B, Qt::AltModifier);
-        QTRY_VERIFY(pupil.shows("lblNext"));
+        QTRY_VERIFY(pupil.shows("next"));
         pupil.press(Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(pupil.focus(), "cboPQ");
+        QTRY_COMPARE(pupil.focus(), "distance");
         pupil.print(2, paper.filePath("lesson.pdf"),
                     [&] { pupil.press(Qt::Key_P, Qt::AltModifier); });
         QCOMPARE(pagesIn(paper.filePath("lesson.pdf")), 2);
-        pupil.type("cboPQ", "6");
+        pupil.type("distance", "6");
         pupil.press(end.key(), end.keyboardModifiers());
         QTRY_VERIFY(!pupil.window().isVisible());
     }

@@ -68,13 +68,13 @@ bool looksAsRecorded(const QString &state, const std::function<QImage()> &look)
 // list's field, r1's at the start).
 bool cueShows(Pupil &pupil, const QString &cue, const QString &colour)
 {
-    QWidget *shows = cue == QLatin1String("next") ? pupil.control("lblNext") : pupil.list("cboR1");
+    QWidget *shows = cue == QLatin1String("next") ? pupil.control("next") : pupil.list("r1");
     const QPalette::ColorRole role =
         cue == QLatin1String("next") ? QPalette::WindowText : QPalette::Base;
     return QTest::qWaitFor([&] { return shows->palette().color(role) == QColor(colour); }, 3000);
 }
 
-// Does what a step says: "next", "back", "r1=3", "type pq 6", "point lblPrint", "point bare",
+// Does what a step says: "next", "back", "r1=3", "type pq 6", "point print", "point bare",
 // "point near", "print 2", "wait next red", or a key ("tab", "space", "down", "alt+b", ...).
 void act(Pupil &pupil, const QString &step, QTemporaryDir &paper)
 {
@@ -145,16 +145,15 @@ private slots:
         state("resumed after back", "next;r1=3;r2=2;pq=4;back;next");
         state("radii resumed after back", "next;r1=4;r2=2;back;next");
         state("typed but not committed", "next;r1=3;r2=2;pq=4;type pq 6");
-        state("pointer on next", "point lblNext");
-        state("pointer on home", "point lblHome");
-        state("pointer on back", "next;point lblBack");
-        state("pointer on print", "next;r1=3;r2=2;pq=4;point lblPrint");
+        state("pointer on next", "point next");
+        state("pointer on home", "point home");
+        state("pointer on back", "next;point back");
+        state("pointer on print", "next;r1=3;r2=2;pq=4;point print");
         state("pointer on the message line after the buttons",
-              "next;r1=3;r2=2;pq=4;point near;point lblPrint;point lblBack;point lblHome;point "
-              "rtfSelect");
-        state(
-            "pointer on the bare window after the buttons",
-            "next;r1=3;r2=2;pq=4;point near;point lblPrint;point lblBack;point lblHome;point bare");
+              "next;r1=3;r2=2;pq=4;point near;point print;point back;point home;point "
+              "messageLine");
+        state("pointer on the bare window after the buttons",
+              "next;r1=3;r2=2;pq=4;point near;point print;point back;point home;point bare");
         state("help arrow", "next;r1=3;r2=2;pq=4;point near", true);
         state("keyboard on home", "tab");
         state("keyboard on next", "tab;backtab", true);

@@ -20,18 +20,18 @@ private slots:
     {
         Pupil pupil;
         pupil.press(Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(pupil.focus(), "cboR1");
-        pupil.type("cboR1", "3");
+        QTRY_COMPARE(pupil.focus(), "r1");
+        pupil.type("r1", "3");
         pupil.press(Qt::Key_Tab);
-        QCOMPARE(pupil.text("cboR1"), QStringLiteral("3"));
-        QCOMPARE(pupil.focus(), "cboR2");
+        QCOMPARE(pupil.text("r1"), QStringLiteral("3"));
+        QCOMPARE(pupil.focus(), "r2");
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
         pupil.press(Qt::Key_Tab);
-        QCOMPARE(pupil.focus(), "cboPQ");
+        QCOMPARE(pupil.focus(), "distance");
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
         pupil.press(Qt::Key_Return);
         QCOMPARE(pupil.highlightedRule(), 3);
-        QVERIFY(pupil.shows("lblBack"));
+        QVERIFY(pupil.shows("back"));
     }
 
     // A screen reader sets a number of any size through AT-SPI's Value interface; only one that
@@ -71,13 +71,13 @@ private slots:
     {
         Pupil pupil;
         pupil.practise({4, 1, 4});
-        ChoiceList *distance = pupil.list("cboPQ");
+        ChoiceList *distance = pupil.list("distance");
         QApplication::clipboard()->setText(QString(distance->lineEdit()->maxLength(), '0') + '5');
-        pupil.type("cboPQ", QString());
+        pupil.type("distance", QString());
         pupil.press(Qt::Key_V, Qt::ControlModifier);
         QVERIFY(distance->lineEdit()->isModified());
         pupil.press(Qt::Key_Return);
-        QCOMPARE(pupil.text("cboPQ"), QStringLiteral("4"));
+        QCOMPARE(pupil.text("distance"), QStringLiteral("4"));
     }
 
     // With a list's pop-up open the shortcuts still act, once the pop-up has closed; a key with
@@ -110,10 +110,10 @@ private slots:
         QTemporaryDir paper;
         Pupil pupil;
         pupil.press(Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(pupil.focus(), "cboR1");
+        QTRY_COMPARE(pupil.focus(), "r1");
         if (figure)
             pupil.choose({3, 2, 4});
-        ChoiceList *list = pupil.list(figure ? "cboPQ" : "cboR1");
+        ChoiceList *list = pupil.list(figure ? "distance" : "r1");
         const QString shown = list->lineEdit()->text();
         const auto press = [&] {
             if (!popUp)
@@ -130,7 +130,7 @@ private slots:
             QTRY_VERIFY(!pupil.window().isVisible());
             return;
         }
-        QTRY_COMPARE(pupil.shows("lblNext"), after == "introduction");
+        QTRY_COMPARE(pupil.shows("next"), after == "introduction");
         QTRY_COMPARE(pupil.printDialogs(), after == "printed" ? 1 : 0);
         QCOMPARE(list->lineEdit()->text(), shown);
     }

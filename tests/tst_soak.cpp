@@ -52,7 +52,7 @@ private slots:
                                      .arg(count)
                                      .arg(log.mid(i - 19).join(QStringLiteral("\n  ")), wrong)));
         }
-        pupil.click("lblHome"); // the lesson ends as a pupil ends it
+        pupil.click("home"); // the lesson ends as a pupil ends it
     }
 };
 

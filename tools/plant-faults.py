@@ -79,7 +79,7 @@ FAULTS = [
     ("F71", "radii chosen before Back ask for r1 again", "window/lessonwindow.cpp", "m_pages->showGuidedStart(m_choice.r1 && m_choice.r2);", "m_pages->showGuidedStart(false);"),
     ("F72", "the waiting list flickers blue", "window/lessonwindow.cpp", "colourWaitingList(colours::kCyan)", "colourWaitingList(colours::kBlue)"),
     ("F73", "the help arrow's hint dark blue", "cues/helparrow.cpp", "colours::fromBgr(0x00C000C0)", "colours::fromBgr(0x00C00000)"),
-    ("F74", "the caption r1's digit sits lower", "window/controls.cpp", "\"lblR11\", {12015, 885, 90, 165}", "\"lblR11\", {12015, 945, 90, 165}"),
+    ("F74", "the caption r1's digit sits lower", "window/controls.cpp", "\"r1Digit\", {12015, 885, 90, 165}", "\"r1Digit\", {12015, 945, 90, 165}"),
     ("F75", "Back, Home and Print stay blue under the pointer", "buttons/lessonbuttons.cpp", "[button] { button->setTextColour(colours::kRed); }", "[button] { button->setTextColour(colours::kBlue); }"),
     ("F76", "the printed window not centred", "platform/truescale.cpp", "    placed.moveCenter(printable.center());\n", ""),
     ("F77", "the heading not underlined", "window/controls.cpp", "font(\"Times New Roman\", 20.25, true, true, true)", "font(\"Times New Roman\", 20.25, true, true, false)"),

@@ -77,19 +77,19 @@ int main(int argc, char *argv[])
     w.showAtDesignedPlace();
     saveShot(w, folder, QStringLiteral("introduction.png"));
 
-    pressWithMouse(w, "lblNext");
+    pressWithMouse(w, "next");
     w.findChild<BlinkingCue *>(QStringLiteral("listCue"))->stop();
     saveShot(w, folder, QStringLiteral("guided-start.png"));
 
-    control<ChoiceList>(w, "cboR1")->choose(3);
-    control<ChoiceList>(w, "cboR2")->choose(2);
+    control<ChoiceList>(w, "r1")->choose(3);
+    control<ChoiceList>(w, "r2")->choose(2);
     saveShot(w, folder, QStringLiteral("choose-distance.png"));
-    control<ChoiceList>(w, "cboPQ")->choose(4);
+    control<ChoiceList>(w, "distance")->choose(4);
     saveShot(w, folder, QStringLiteral("figure-r3-r2-pq4.png"));
 
-    movePointerOver(control<QWidget>(w, "lblPrint"));
+    movePointerOver(control<QWidget>(w, "print"));
     // Near the lists: just below them, inside the area round them.
-    auto *near = control<QWidget>(w, "lblCombo");
+    auto *near = control<QWidget>(w, "surroundings");
     movePointerOver(near, QPoint(near->width() / 2, near->height() - 4));
     saveShot(w, folder, QStringLiteral("hover-print.png"));
 
@@ -107,13 +107,13 @@ int main(int argc, char *argv[])
         dialog->accept();
     });
     answer.start(10);
-    pressWithMouse(w, "lblPrint");
+    pressWithMouse(w, "print");
     std::printf("%s\n", qPrintable(pdf));
 
     // The pupil's pointer crosses the window on its way to Back, which puts the help away.
     movePointerOver(&w, QPoint(500, 720));
-    movePointerOver(control<QWidget>(w, "lblBack"));
-    pressWithMouse(w, "lblBack");
+    movePointerOver(control<QWidget>(w, "back"));
+    pressWithMouse(w, "back");
     saveShot(w, folder, QStringLiteral("after-back.png"));
     return 0;
 }

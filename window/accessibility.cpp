@@ -1,24 +1,26 @@
 #include "window/accessibility.h"
 
 #include "lists/choicelists.h"
+#include "pages/frames.h"
 #include "pages/pages.h"
 #include "platform/choicelist.h"
+#include "platform/labelbutton.h"
 #include "rules/ruleboard.h"
 #include "window/announcer.h"
+#include "window/controls.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QTextEdit>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-const QLatin1String kAnnouncementBar("announcements");
 
 // The window's children as a reader meets them: shown, not decoration, top to bottom and left
 // to right.
@@ -251,7 +253,8 @@ QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object
 {
     if (className == QLatin1String("Announcer"))
         return new AnnouncementAccessible(static_cast<Announcer *>(object));
-    if (className == QLatin1String("QObject") && object->objectName() == kAnnouncementBar)
+    const QVariant role = object->property(kRoleProperty);
+    if (className == QLatin1String("QObject") && role.toInt() == QAccessible::StatusBar)
         return new AnnouncementBarAccessible(object);
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
@@ -262,11 +265,8 @@ QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object
         return new ChoiceListAccessible(static_cast<ChoiceList *>(widget));
     if (className == QLatin1String("QTextEdit"))
         return new TextAccessible(static_cast<QTextEdit *>(widget));
-    if (className == QLatin1String("QWidget") && widget->objectName() == QLatin1String("figure"))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (className == QLatin1String("QLabel") &&
-        widget->objectName() == QLatin1String("lblRelative"))
-        return new QAccessibleWidget(widget, QAccessible::Heading);
+    if (role.isValid())
+        return new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
     if (className == QLatin1String("HelpArrow"))
         return new QAccessibleWidget(widget, QAccessible::StaticText);
     return nullptr;
@@ -280,32 +280,34 @@ void installAccessibleInterfaces()
     Q_UNUSED(installed);
 }
 
-void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules, Pages *pages,
-                                    ChoiceLists *lists)
+void describeForAssistiveTechnology(QWidget *window, const Controls &controls, RuleBoard *rules,
+                                    Pages *pages, ChoiceLists *lists)
 {
-    const auto name = [window](const char *objectName, const char *text, const char *description) {
-        auto *control = window->findChild<QWidget *>(QString::fromLatin1(objectName));
+    const auto name = [](QWidget *control, const char *text, const char *description) {
         control->setAccessibleName(QString::fromLatin1(text));
         control->setAccessibleDescription(QString::fromLatin1(description));
     };
-    name("cboR1", "Radius r1", "The radius r1 of the circle with centre P, in centimetres");
-    name("cboR2", "Radius r2", "The radius r2 of the circle with centre Q, in centimetres");
-    name("cboPQ", "Distance PQ", "The distance PQ between the centres P and Q, in centimetres");
-    name("lblNext", "Next", "Go on to the practice page");
-    name("lblBack", "Back", "Return to the introduction page");
-    name("lblHome", "Home", "End the lesson");
-    name("lblPrint", "Print", "Print the window");
-    for (const char *decoration :
-         {"lblR1", "lblR11", "lblR2", "lblR22", "lblPQ1", "lblCombo", "frames"})
-        window->findChild<QWidget *>(QString::fromLatin1(decoration))
-            ->setProperty(kDecorationProperty, true);
+    const ChoiceLists::Widgets &list = controls.lists;
+    const LessonButtons::Widgets &button = controls.buttons;
+    name(list.r1, "Radius r1", "The radius r1 of the circle with centre P, in centimetres");
+    name(list.r2, "Radius r2", "The radius r2 of the circle with centre Q, in centimetres");
+    name(list.distance, "Distance PQ",
+         "The distance PQ between the centres P and Q, in centimetres");
+    name(button.next, "Next", "Go on to the practice page");
+    name(button.back, "Back", "Return to the introduction page");
+    name(button.home, "Home", "End the lesson");
+    name(button.print, "Print", "Print the window");
+    for (QWidget *decoration : {list.r1Letter, list.r1Digit, list.r2Letter, list.r2Digit,
+                                static_cast<QWidget *>(list.distanceCaption), list.surroundings,
+                                static_cast<QWidget *>(controls.pages.frames)})
+        decoration->setProperty(kDecorationProperty, true);
     window->setAccessibleName(window->windowTitle());
 
     // The rule that holds is told as a change of selection of its box and of the one that held:
     // over AT-SPI, Qt passes a selection event on as the "selected" state changing.
-    QObject::connect(rules, &RuleBoard::ruleThatHoldsChanged, window, [window](int) {
-        for (int k = 1; k <= 5; ++k) {
-            auto *box = window->findChild<QWidget *>(QStringLiteral("rtBox%1").arg(k));
+    const std::array<QTextEdit *, 5> boxes = controls.rules;
+    QObject::connect(rules, &RuleBoard::ruleThatHoldsChanged, window, [boxes](int) {
+        for (QTextEdit *box : boxes) {
             QAccessible::State changed;
             changed.selected = true;
             QAccessibleStateChangeEvent stateChange(box, changed);
@@ -317,10 +319,11 @@ void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules, Pages *pa
 
     // What a step changed, told once it is over. These connections come after the window's own,
     // so the figure is drawn and described, and the page changed, when they run.
-    auto *bar = new QObject(window);
-    bar->setObjectName(kAnnouncementBar);
-    auto *announcer = new Announcer(bar);
-    auto *figure = window->findChild<QWidget *>(QStringLiteral("figure"));
+    auto *announcementBar = new QObject(window);
+    announcementBar->setObjectName(QStringLiteral("announcementBar"));
+    announcementBar->setProperty(kRoleProperty, QAccessible::StatusBar);
+    auto *announcer = new Announcer(announcementBar);
+    QWidget *figure = controls.figureArea;
     const auto outcome = [announcer, figure] {
         if (!figure->isHidden())
             announcer->outcomeShown(figure->accessibleDescription());
@@ -336,14 +339,11 @@ void describeForAssistiveTechnology(QWidget *window, RuleBoard *rules, Pages *pa
     QObject::connect(lists, &ChoiceLists::radiusChosen, announcer, outcome);
     QObject::connect(lists, &ChoiceLists::distanceChosen, announcer, outcome);
     QObject::connect(pages, &Pages::promptShown, announcer, &Announcer::promptShown);
-    const auto button = [window](const char *name) {
-        return window->findChild<QAbstractButton *>(QString::fromLatin1(name));
-    };
-    QObject::connect(button("lblNext"), &QAbstractButton::clicked, announcer, [announcer, outcome] {
+    QObject::connect(button.next, &QAbstractButton::clicked, announcer, [announcer, outcome] {
         announcer->placeReached(QStringLiteral("The practice page."));
         outcome();
     });
-    QObject::connect(button("lblBack"), &QAbstractButton::clicked, announcer, [announcer] {
+    QObject::connect(button.back, &QAbstractButton::clicked, announcer, [announcer] {
         announcer->placeReached(QStringLiteral("The introduction page."));
     });
 }

@@ -6,7 +6,9 @@
 #include "platform/colours.h"
 #include "platform/design.h"
 #include "platform/labelbutton.h"
+#include "window/accessibility.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -134,73 +136,77 @@ Controls buildControls(QWidget *w)
     c.pages.frames = new Frames(w);
     c.pages.frames->setObjectName(QStringLiteral("frames"));
     c.figureArea = new QWidget(w);
-    c.figureArea->setObjectName(QStringLiteral("figure"));
+    c.figureArea->setObjectName(QStringLiteral("figureArea"));
+    c.figureArea->setProperty(kRoleProperty, QAccessible::Graphic);
     c.figureArea->setAttribute(Qt::WA_TransparentForMouseEvents);
     c.figureArea->setGeometry(design::pixelRect(2 * 567, 8 * 567, 22 * 567, 10 * 567));
     c.figureArea->hide();
 
-    c.pages.heading = label(w, "lblRelative", {1800, 840, 9735, 495}, QString(),
+    c.pages.heading = label(w, "heading", {1800, 840, 9735, 495}, QString(),
                             font("Times New Roman", 20.25, true, true, true), 0x00000000, {},
                             Qt::AlignLeft, Shown);
-    QLabel *r1 = label(w, "lblR1", {11955, 720, 75, 255}, QStringLiteral("r"),
-                       font("Times New Roman", 14.25), blue, paleGreen, Qt::AlignRight, Hidden);
-    QLabel *r2 = label(w, "lblR2", {12630, 720, 105, 255}, QStringLiteral("r"),
-                       font("Times New Roman", 14.25), blue, paleGreen, Qt::AlignRight, Hidden);
+    c.pages.heading->setProperty(kRoleProperty, QAccessible::Heading);
+    c.lists.r1Letter =
+        label(w, "r1Letter", {11955, 720, 75, 255}, QStringLiteral("r"),
+              font("Times New Roman", 14.25), blue, paleGreen, Qt::AlignRight, Hidden);
+    c.lists.r2Letter =
+        label(w, "r2Letter", {12630, 720, 105, 255}, QStringLiteral("r"),
+              font("Times New Roman", 14.25), blue, paleGreen, Qt::AlignRight, Hidden);
     c.lists.distanceCaption =
-        label(w, "lblPQ1", {13365, 795, 375, 255}, QStringLiteral("PQ"),
+        label(w, "distanceCaption", {13365, 795, 375, 255}, QStringLiteral("PQ"),
               font("MS Sans Serif", 9.75, true), blue, paleGreen, Qt::AlignHCenter, Hidden);
-    c.lists.r1Caption = {r1, label(w, "lblR11", {12015, 885, 90, 165}, QStringLiteral("1"),
-                                   font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden)};
-    c.lists.r2Caption = {r2, label(w, "lblR22", {12735, 870, 90, 165}, QStringLiteral("2"),
-                                   font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden)};
+    c.lists.r1Digit = label(w, "r1Digit", {12015, 885, 90, 165}, QStringLiteral("1"),
+                            font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden);
+    c.lists.r2Digit = label(w, "r2Digit", {12735, 870, 90, 165}, QStringLiteral("2"),
+                            font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden);
     c.pages.promptLine = label(
-        w, "lblPQ", {1680, 60, 10215, 435},
+        w, "promptLine", {1680, 60, 10215, 435},
         QStringLiteral(" Select the distance PQ between  their centers P and Q."),
         font("Trebuchet MS", 14.25, false, true), darkBlue, paleGreen, Qt::AlignHCenter, Shown);
     c.pages.possibilities =
-        label(w, "lblPossibility", {2280, 3120, 9495, 375},
+        label(w, "possibilities", {2280, 3120, 9495, 375},
               QStringLiteral(
                   "In this Situation one and only one Possibility exists, out of below five.."),
               font("Times New Roman", 15.75, false, true), darkBlue, {}, Qt::AlignLeft, Shown);
 
     // An invisible area round the lists, where the help arrow may come out.
     c.lists.surroundings = new QWidget(w);
-    place(c.lists.surroundings, "lblCombo", {11640, 1080, 2415, 615}, w->font(), Shown);
+    place(c.lists.surroundings, "surroundings", {11640, 1080, 2415, 615}, w->font(), Shown);
 
     c.buttons.home =
-        button(w, "lblHome", {14280, 120, 495, 255}, QStringLiteral("Home"), Qt::Key_H, Shown);
+        button(w, "home", {14280, 120, 495, 255}, QStringLiteral("Home"), Qt::Key_H, Shown);
     c.buttons.home->setCursor(Qt::PointingHandCursor);
     // Back shares Next's place; Next is offered first.
     c.buttons.back =
-        button(w, "lblBack", {13440, 120, 495, 255}, QStringLiteral("Back"), Qt::Key_B, Hidden);
-    c.buttons.next = button(w, "lblNext", {13440, 120, 495, 255}, QStringLiteral("Next"), Qt::Key_N,
-                            Shown, true);
+        button(w, "back", {13440, 120, 495, 255}, QStringLiteral("Back"), Qt::Key_B, Hidden);
+    c.buttons.next =
+        button(w, "next", {13440, 120, 495, 255}, QStringLiteral("Next"), Qt::Key_N, Shown, true);
     c.buttons.next->setCursor(Qt::PointingHandCursor);
     c.buttons.print =
-        button(w, "lblPrint", {12600, 120, 495, 255}, QStringLiteral("Print"), Qt::Key_P, Hidden);
+        button(w, "print", {12600, 120, 495, 255}, QStringLiteral("Print"), Qt::Key_P, Hidden);
     c.buttons.print->setCursor(Qt::PointingHandCursor);
 
     const QFont ruleFont = font("Times New Roman", 14.25);
-    c.pages.messageLine = textBox(w, "rtfSelect", {2280, 0, 10200, 435},
+    c.pages.messageLine = textBox(w, "messageLine", {2280, 0, 10200, 435},
                                   font("Trebuchet MS", 14.25, false, true), paleGreen, Hidden);
-    c.rules[0] = textBox(w, "rtBox1", {2580, 3720, 7680, 405}, ruleFont, paleGreen);
-    c.rules[1] = textBox(w, "rtBox2", {2580, 4440, 7800, 405}, ruleFont, paleGreen);
-    c.rules[4] = textBox(w, "rtBox5", {2580, 6600, 10800, 405}, ruleFont, paleGreen);
+    c.rules[0] = textBox(w, "rule1", {2580, 3720, 7680, 405}, ruleFont, paleGreen);
+    c.rules[1] = textBox(w, "rule2", {2580, 4440, 7800, 405}, ruleFont, paleGreen);
+    c.rules[4] = textBox(w, "rule5", {2580, 6600, 10800, 405}, ruleFont, paleGreen);
     // Rule (4) is the longest: its box is 180 twips wider than first drawn so that its last
     // word shows. It still ends inside the frames.
-    c.rules[3] = textBox(w, "rtBox4", {2580, 5865, 11820, 405}, ruleFont, paleGreen);
-    c.note = textBox(w, "rtfHighlight", {1680, 7920, 11640, 495},
+    c.rules[3] = textBox(w, "rule4", {2580, 5865, 11820, 405}, ruleFont, paleGreen);
+    c.note = textBox(w, "note", {1680, 7920, 11640, 495},
                      font("Times New Roman", 15.75, true, true), 0x00C0FFFF);
-    c.pages.firstSentence = textBox(w, "rtfSuppose1", {2280, 1920, 8730, 375},
+    c.pages.firstSentence = textBox(w, "firstSentence", {2280, 1920, 8730, 375},
                                     font("Times New Roman", 15.75), paleGreen);
-    c.pages.secondSentence = textBox(w, "rtfSuppose2", {2280, 2400, 11595, 375},
+    c.pages.secondSentence = textBox(w, "secondSentence", {2280, 2400, 11595, 375},
                                      font("Times New Roman", 15.75), paleGreen);
-    c.rules[2] = textBox(w, "rtBox3", {2580, 5160, 9240, 405}, ruleFont, paleGreen);
+    c.rules[2] = textBox(w, "rule3", {2580, 5160, 9240, 405}, ruleFont, paleGreen);
 
-    c.lists.r1 = list(w, "cboR1", {11730, 1080, 690, 420}, QStringLiteral(" r1"), 1, 5, true);
-    c.lists.r2 = list(w, "cboR2", {12510, 1080, 615, 420}, QStringLiteral("r2"), 1, 5, false);
+    c.lists.r1 = list(w, "r1", {11730, 1080, 690, 420}, QStringLiteral(" r1"), 1, 5, true);
+    c.lists.r2 = list(w, "r2", {12510, 1080, 615, 420}, QStringLiteral("r2"), 1, 5, false);
     c.lists.distance =
-        list(w, "cboPQ", {13230, 1080, 735, 420}, QStringLiteral("PQ"), 0, 12, false);
+        list(w, "distance", {13230, 1080, 735, 420}, QStringLiteral("PQ"), 0, 12, false);
 
     c.helpArrow = new HelpArrow(w);
     return c;

@@ -51,7 +51,7 @@ LessonWindow::LessonWindow(int cueBeatMs)
       m_controls((installAccessibleInterfaces(), buildControls(this))),
       m_figure(m_surface, m_controls.figureArea), m_printing(this)
 {
-    setObjectName(QStringLiteral("frmRelative_Circles_tesvak_200313"));
+    setObjectName(QStringLiteral("lessonWindow"));
     setWindowTitle(QStringLiteral("Chapter 4:  Relative Positions of Two Circles in a Plane."));
     // A fixed client area of the designed size, no maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -99,7 +99,7 @@ LessonWindow::LessonWindow(int cueBeatMs)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     c.buttons.next->setFocus(Qt::OtherFocusReason);
 
-    describeForAssistiveTechnology(this, m_rules, m_pages, m_lists);
+    describeForAssistiveTechnology(this, m_controls, m_rules, m_pages, m_lists);
     m_nextCue->start();
 }
 
