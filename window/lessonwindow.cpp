@@ -133,11 +133,20 @@ void LessonWindow::keepFrameOnScreen()
         windowHandle()->setFramePosition(at);
 }
 
+// A page changed from the keyboard (a shortcut, or Space on a button) moves the focus for the
+// keyboard, and its ring shows, as after Tab; Qt marks only a focus moved by Tab so.
+void LessonWindow::showFocusRings(bool fromKeyboard)
+{
+    if (fromKeyboard)
+        setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 // Next: the practice page, at its guided start or, when a distance was chosen on an earlier
 // visit, with the pupil's figure in place.
 void LessonWindow::showPractice()
 {
     const bool fromKeyboard = !m_controls.buttons.next->clickedByMouse();
+    showFocusRings(fromKeyboard);
     m_lists->open();
     if (m_choice.complete()) {
         // The figure drawn and classified again, as if the distance were chosen anew; the
@@ -164,6 +173,7 @@ void LessonWindow::showPractice()
 void LessonWindow::showIntroduction()
 {
     const bool fromKeyboard = !m_controls.buttons.back->clickedByMouse();
+    showFocusRings(fromKeyboard);
     const QWidget *focused = focusWidget();
     const bool focusLeavesWithPage =
         focused && focused != m_controls.buttons.home && focused != m_controls.buttons.next;

@@ -40,6 +40,7 @@ protected:
 
 private:
     // What the pupil did.
+    void showFocusRings(bool fromKeyboard);
     void showPractice();
     void showIntroduction();
     void radiusChosen(int which, int value);
