@@ -259,7 +259,7 @@ QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
-    if (className == QLatin1String("LessonWindow"))
+    if (role.toInt() == QAccessible::Window)
         return new WindowAccessible(widget);
     if (className == QLatin1String("ChoiceList"))
         return new ChoiceListAccessible(static_cast<ChoiceList *>(widget));
@@ -331,9 +331,10 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
     QObject::connect(announcer, &Announcer::told, announcer, [announcer] {
         // Renamed, so that no reader keeps the old words, and shown afresh: the new name is read
         // as it appears.
-        for (const QAccessible::Event change : {QAccessible::NameChanged, QAccessible::ObjectShow}) {
-            QAccessibleEvent event(announcer, change);
-            QAccessible::updateAccessibility(&event);
+        for (const QAccessible::Event change :
+             {QAccessible::NameChanged, QAccessible::ObjectShow}) {
+            QAccessibleEvent news(announcer, change);
+            QAccessible::updateAccessibility(&news);
         }
     });
     QObject::connect(lists, &ChoiceLists::radiusChosen, announcer, outcome);

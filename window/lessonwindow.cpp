@@ -12,6 +12,7 @@
 #include "rules/ruleboard.h"
 #include "window/accessibility.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -48,7 +49,8 @@ Qt::FocusReason focusReason(bool fromKeyboard)
 LessonWindow::LessonWindow(int cueBeatMs)
     // The lesson's accessible interfaces come first: Qt keeps the one it makes for a control.
     : m_surface(this, clientSize()),
-      m_controls((installAccessibleInterfaces(), buildControls(this))),
+      m_controls((setProperty(kRoleProperty, QAccessible::Window), installAccessibleInterfaces(),
+                  buildControls(this))),
       m_figure(m_surface, m_controls.figureArea), m_printing(this)
 {
     setObjectName(QStringLiteral("lessonWindow"));
@@ -77,8 +79,8 @@ LessonWindow::LessonWindow(int cueBeatMs)
         m_lists->dropTyping();
         m_printing.print();
     });
-    connect(m_lists, &ChoiceLists::radiusChosen, this, &LessonWindow::radiusChosen);
-    connect(m_lists, &ChoiceLists::distanceChosen, this, &LessonWindow::distanceChosen);
+    connect(m_lists, &ChoiceLists::radiusChosen, this, &LessonWindow::takeRadius);
+    connect(m_lists, &ChoiceLists::distanceChosen, this, &LessonWindow::takeDistance);
     connect(m_lists, &ChoiceLists::approached, this, &LessonWindow::pointerNearLists);
     connect(m_buttons, &LessonButtons::nextPointedAt, m_nextCue, &BlinkingCue::stop);
     connect(m_nextCue, &BlinkingCue::firstStyleDue, m_buttons, &LessonButtons::showNextPlain);
@@ -151,7 +153,7 @@ void LessonWindow::showPractice()
     if (m_choice.complete()) {
         // The figure drawn and classified again, as if the distance were chosen anew; the
         // resume's own texts and frames are set after it.
-        distanceChosen(*m_choice.distance);
+        takeDistance(*m_choice.distance);
         m_pages->showResume();
         m_lists->focusWaitingList(focusReason(fromKeyboard));
     } else {
@@ -195,7 +197,7 @@ void LessonWindow::showIntroduction()
     m_rules->clearHighlight();
 }
 
-void LessonWindow::radiusChosen(int which, int value)
+void LessonWindow::takeRadius(int which, int value)
 {
     (which == 1 ? m_choice.r1 : m_choice.r2) = value;
     const bool otherChosen = (which == 1 ? m_choice.r2 : m_choice.r1).has_value();
@@ -212,7 +214,7 @@ void LessonWindow::radiusChosen(int which, int value)
     }
 }
 
-void LessonWindow::distanceChosen(int value)
+void LessonWindow::takeDistance(int value)
 {
     m_choice.distance = value;
     if (!m_choice.complete())

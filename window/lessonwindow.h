@@ -43,8 +43,8 @@ private:
     void showFocusRings(bool fromKeyboard);
     void showPractice();
     void showIntroduction();
-    void radiusChosen(int which, int value);
-    void distanceChosen(int value);
+    void takeRadius(int which, int value);
+    void takeDistance(int value);
     void pointerOnBareWindow();
     void pointerOnMessageLine();
     void pointerNearLists();
