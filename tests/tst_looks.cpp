@@ -128,13 +128,14 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("beat");
         QTest::addColumn<bool>("atScale2");
-        const auto state = [](const char *name, const char *steps, bool atScale2 = false,
+        const auto state = [](const char *name, const QString &steps, bool atScale2 = false,
                               int beat = Pupil::kStill) {
-            QTest::newRow(name) << QString::fromLatin1(steps) << beat << atScale2;
+            QTest::newRow(name) << steps << beat << atScale2;
         };
-        const char *figure = "next;r1=3;r2=2;pq=4";
+        // Rule (3): the figure most states start from.
+        const QString figure = QStringLiteral("next;r1=3;r2=2;pq=4");
         state("introduction", "", true);
-        state("introduction after a visit", "next;r1=3;r2=2;pq=4;back");
+        state("introduction after a visit", figure + ";back");
         state("guided start", "next", true);
         state("r1 chosen", "next;r1=3");
         state("r1 and r2 chosen", "next;r1=3;r2=2;point near");
@@ -145,20 +146,19 @@ private slots:
         state("rule 4 one inside the other", "next;r1=5;r2=2;pq=1");
         state("rule 5 each outside the other", "next;r1=2;r2=3;pq=7");
         state("rule 5 the largest figure", "next;r1=5;r2=5;pq=12");
-        state("a radius changed after the figure", "next;r1=3;r2=2;pq=4;r2=4");
-        state("resumed after back", "next;r1=3;r2=2;pq=4;back;next");
+        state("a radius changed after the figure", figure + ";r2=4");
+        state("resumed after back", figure + ";back;next");
         state("radii resumed after back", "next;r1=4;r2=2;back;next");
-        state("typed but not committed", "next;r1=3;r2=2;pq=4;type pq 6");
+        state("typed but not committed", figure + ";type pq 6");
         state("pointer on next", "point next");
         state("pointer on home", "point home");
         state("pointer on back", "next;point back");
-        state("pointer on print", "next;r1=3;r2=2;pq=4;point print");
+        state("pointer on print", figure + ";point print");
         state("pointer on the message line after the buttons",
-              "next;r1=3;r2=2;pq=4;point near;point print;point back;point home;point "
-              "messageLine");
+              figure + ";point near;point print;point back;point home;point messageLine");
         state("pointer on the bare window after the buttons",
-              "next;r1=3;r2=2;pq=4;point near;point print;point back;point home;point bare");
-        state("help arrow", "next;r1=3;r2=2;pq=4;point near", true);
+              figure + ";point near;point print;point back;point home;point bare");
+        state("help arrow", figure + ";point near", true);
         state("keyboard on home", "tab");
         state("keyboard on next", "tab;backtab", true);
         state("keyboard on r1", "space");

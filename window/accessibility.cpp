@@ -196,26 +196,35 @@ private:
     ChoiceList *list() const { return static_cast<ChoiceList *>(widget()); }
 };
 
+// An object that is no widget: its parent to a reader is its QObject parent, and it has no state
+// of its own.
+class OutsideTheTreeAccessible : public QAccessibleObject
+{
+public:
+    using QAccessibleObject::QAccessibleObject;
+
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    QAccessible::State state() const override { return {}; }
+};
+
 // The announcer as a notification named by the words it tells, in a status bar of its own.
 // Qt 6.4 has no announcement of its own; Orca 43 speaks a notification as it appears, whatever
 // has the focus and after what it is saying, and one in a status bar without naming its role.
 // (A changed description of the focused control is spoken too, but would change what the
 // control itself reads as.) The window does not list the status
 // bar among its children: it is no control, and its notification is met only as it appears.
-class AnnouncementAccessible : public QAccessibleObject
+class AnnouncementAccessible : public OutsideTheTreeAccessible
 {
 public:
-    explicit AnnouncementAccessible(Announcer *announcer) : QAccessibleObject(announcer) {}
+    explicit AnnouncementAccessible(Announcer *announcer) : OutsideTheTreeAccessible(announcer) {}
 
-    QAccessibleInterface *parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(object()->parent());
-    }
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override { return {}; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? static_cast<Announcer *>(object())->words() : QString();
@@ -223,15 +232,11 @@ public:
 };
 
 // The status bar that holds the announcer, and only it.
-class AnnouncementBarAccessible : public QAccessibleObject
+class AnnouncementBarAccessible : public OutsideTheTreeAccessible
 {
 public:
-    explicit AnnouncementBarAccessible(QObject *bar) : QAccessibleObject(bar) {}
+    explicit AnnouncementBarAccessible(QObject *bar) : OutsideTheTreeAccessible(bar) {}
 
-    QAccessibleInterface *parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(object()->parent());
-    }
     int childCount() const override { return 1; }
     QAccessibleInterface *child(int index) const override
     {
@@ -242,7 +247,6 @@ public:
         return child && child->object() == announcer() ? 0 : -1;
     }
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
-    QAccessible::State state() const override { return {}; }
     QString text(QAccessible::Text) const override { return {}; }
 
 private:
