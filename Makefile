@@ -30,8 +30,8 @@ screenshots: build
 
 # Records the golden renders again; only for a reviewed change of looks (README, Golden renders).
 looks: build
-	@cd $(BUILD)/tests && QT_QPA_PLATFORM=offscreen LOOKS_RECORD=1 ./tst_looks >/dev/null && \
-	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 LOOKS_RECORD=1 ./tst_looks >/dev/null
+	@cd $(BUILD)/tests && QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/screens/1920x1080.json LOOKS_RECORD=1 ./tst_looks >/dev/null && \
+	    QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/screens/3840x2160.json QT_SCALE_FACTOR=2 LOOKS_RECORD=1 ./tst_looks >/dev/null
 	@git status --short tests/looks
 
 package: build

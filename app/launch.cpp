@@ -1,22 +1,16 @@
 #include "app/launch.h"
 
-#include "platform/design.h"
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,23 +20,14 @@ namespace launch {
 
 namespace {
 
-// The designed client area in twips (tst_launch checks it against the window's).
-constexpr double kClientWidthTwips = 15270;
-constexpr double kClientHeightTwips = 11040;
-
-// Set for the restarted program, which is fitted already and is never restarted again.
-constexpr char kRestartedVariable[] = "TWO_CIRCLES_RESTARTED";
-
-// Tolerance against a product like 96 * 0.5 landing just below the integer it stands for.
-constexpr double kEpsilon = 1e-9;
-
 // Bounds of the scale variables. Qt takes any number: a scale factor of 0 hangs it with no
 // window, -1 makes one 65376 pixels wide, and 100 takes gigabytes for a window that can never
 // fit a screen; at 8 the fit to the screen still finds a whole window for a 7680 x 4320 screen.
 // A font DPI of 1 draws the window in 11 x 8 pixels, and one of 100000 asks for one a thousand
 // times the screen; 480 is five times the usual 96, more than any screen's, and below the
-// smallest DPI the fit to the screen picks no text is legible.
+// half the usual DPI the smallest type is no longer legible.
 constexpr double kLargestScaleFactor = 8;
+constexpr int kSmallestFontDpi = 47;
 constexpr int kLargestFontDpi = 480;
 
 // Qt itself ignores a value that is no positive number; so does the program.
@@ -96,9 +81,9 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
 }
 
 // Qt 6.4 draws widgets wrongly at a QT_SCALE_FACTOR below 1 (rich text as black bars, labels
-// lost), while a lower font DPI draws the same window smaller and whole, since every position
-// and font follows the logical DPI. So such a factor is taken out (it becomes 1) and returned
-// for fitToScreen(); 1 when there is none. Before QApplication exists.
+// lost), while the lesson's own zoom draws the same window smaller and whole. So such a factor
+// is taken out (it becomes 1) and returned as the largest zoom; 1 when there is none. Before
+// QApplication exists.
 double takeScaleFactorBelowOne()
 {
     const double factor = scaleFactorInForce();
@@ -136,56 +121,7 @@ void refuseNonsenseScaleVariables()
     }
 }
 
-// Once QApplication exists: when the window does not fit the primary screen or a scale below 1
-// was taken out, starts the program anew, once, with the font DPI fittingFontDpi() chooses.
-// arguments are main()'s argv before QApplication took Qt's own options out of it.
-void fitToScreen(double wantedScale, char *const arguments[])
-{
-    if (qEnvironmentVariableIsSet(kRestartedVariable)) {
-        qunsetenv(kRestartedVariable);
-        return;
-    }
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const ScreenMetrics metrics{screen->logicalDotsPerInch(), screen->devicePixelRatio(),
-                                QSizeF(screen->availableGeometry().size())};
-    const FontDpiChoice choice = fittingFontDpi(designedClientSize(), metrics, scaleFactorInForce(),
-                                                wantedScale, wholeTextDpis());
-    if (choice.dpi <= 0)
-        return;
-    if (choice.clamped)
-        std::fputs("two-circles: the screen is too small for the whole lesson window; it is drawn "
-                   "at about half its size, the smallest that stays legible\n",
-                   stderr);
-
-    // Qt reads the font DPI once, when its platform starts; so the program starts again with
-    // it. Nothing has been shown yet, and exec keeps the process, its id and its arguments.
-    const bool hadFontDpi = qEnvironmentVariableIsSet("QT_FONT_DPI");
-    const QByteArray fontDpi = qgetenv("QT_FONT_DPI");
-    qputenv("QT_FONT_DPI", QByteArray::number(choice.dpi));
-    qputenv(kRestartedVariable, "1");
-    const QByteArray program = QFile::encodeName(QCoreApplication::applicationFilePath());
-    ::execv(program.constData(), arguments);
-
-    const int error = errno;
-    qunsetenv(kRestartedVariable);
-    if (hadFontDpi)
-        qputenv("QT_FONT_DPI", fontDpi);
-    else
-        qunsetenv("QT_FONT_DPI");
-    std::fprintf(stderr,
-                 "two-circles: could not restart to fit the screen (%s); the window keeps "
-                 "its present size\n",
-                 std::strerror(error));
-}
-
 } // namespace
-
-QSizeF designedClientSize()
-{
-    return QSizeF(kClientWidthTwips, kClientHeightTwips) * (96.0 / design::kTwipsPerInch);
-}
 
 void avoidSessionBusAutolaunch()
 {
@@ -218,7 +154,7 @@ ScaleVariable saneScaleVariable(const char *name, const QByteArray &value)
         const int dpi = value.toInt(&isNumber, 0);
         if (!isNumber || dpi <= 0)
             return {QByteArray(), said + " is no positive whole number; it is ignored\n"};
-        const int within = std::clamp(dpi, wholeTextDpis().constFirst(), kLargestFontDpi);
+        const int within = std::clamp(dpi, kSmallestFontDpi, kLargestFontDpi);
         return within == dpi ? ScaleVariable{value, {}} : bounded(dpi, within);
     }
     const double factor = value.toDouble(&isNumber);
@@ -228,52 +164,13 @@ ScaleVariable saneScaleVariable(const char *name, const QByteArray &value)
                                          : bounded(factor, kLargestScaleFactor);
 }
 
-QList<int> wholeTextDpis()
-{
-    // Measured on the window in every state of the lesson (tst_launch checks each of them).
-    // Under 47, half the designed size, the smallest type is no longer legible.
-    return {47, 53, 56, 61, 62, 66, 67, 68, 71, 72, 73, 76, 77, 78, 82, 83, 86, 87, 88, 92};
-}
-
-FontDpiChoice fittingFontDpi(QSizeF clientAt96, const ScreenMetrics &screen, double qtScaleFactor,
-                             double wantedScale, const QList<int> &wholeDpis)
-{
-    if (clientAt96.isEmpty() || screen.logicalDpi <= 0 || screen.devicePixelRatio <= 0 ||
-        qtScaleFactor <= 0)
-        return {};
-    double scale = wantedScale > 0 ? std::min(wantedScale, 1.0) : 1.0;
-    if (!screen.available.isEmpty()) {
-        const QSizeF client = clientAt96 * (screen.logicalDpi / 96.0);
-        scale = std::min({scale, (screen.available.width() - design::kFrameWidth) / client.width(),
-                          (screen.available.height() - design::kFrameHeight) / client.height()});
-    }
-    if (scale >= 1.0)
-        return {};
-
-    const double platformDpi = screen.logicalDpi * screen.devicePixelRatio / qtScaleFactor;
-    FontDpiChoice choice{int(std::floor(platformDpi * scale + kEpsilon)), false};
-    // From 96 up the logical DPI stays 96 and only the device pixel ratio grows, so every DPI
-    // there draws the window whole.
-    if (choice.dpi < 96 && !wholeDpis.isEmpty()) {
-        const auto above = std::upper_bound(wholeDpis.cbegin(), wholeDpis.cend(), choice.dpi);
-        choice = above == wholeDpis.cbegin() ? FontDpiChoice{wholeDpis.constFirst(), true}
-                                             : FontDpiChoice{*(above - 1), false};
-    }
-    // Only ever smaller: the window already is at or below what the screen allows.
-    if (choice.dpi >= platformDpi - kEpsilon)
-        return {};
-    return choice;
-}
-
-std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
+Started startApplication(int &argc, char **argv)
 {
     openClosedStandardStreams();
     // What Qt reads when its platform starts has to be right before QApplication exists.
     refuseNonsenseScaleVariables();
     const double wantedScale = takeScaleFactorBelowOne();
     avoidSessionBusAutolaunch();
-    // QApplication takes its own options out of argv; a restart needs them as they came.
-    const std::vector<char *> arguments(argv, argv + argc + 1);
 
     // A platform that cannot start (no display, or one that is gone) gives a fatal message
     // while QApplication is made; Qt's other messages wait until it is there.
@@ -292,8 +189,9 @@ std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
     // the lesson's name and icon through its desktop entry instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TwoCircles"));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    fitToScreen(wantedScale, arguments.data());
-    return application;
+    const QStringList arguments = QCoreApplication::arguments();
+    return {std::move(application), wantedScale,
+            arguments.contains(QStringLiteral("--full-screen"))};
 }
 
 } // namespace launch

@@ -7,8 +7,8 @@
 
 int main(int argc, char *argv[])
 {
-    const std::unique_ptr<QApplication> application = launch::startApplication(argc, argv);
+    const launch::Started started = launch::startApplication(argc, argv);
     LessonWindow window;
-    window.showAtDesignedPlace();
+    window.showFitted(started.largestZoom, started.fullScreen);
     return QApplication::exec();
 }

@@ -54,7 +54,7 @@ LessonWindow &lesson()
 {
     if (!window) {
         window = new LessonWindow;
-        window->showAtDesignedPlace();
+        window->showFitted();
         while (!window->windowHandle() || !window->windowHandle()->isExposed())
             QCoreApplication::processEvents();
         window->repaint();

@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     LessonWindow window;
     phase("window and controls");
     exitAfterFirstFrame(&window);
-    window.showAtDesignedPlace();
+    window.showFitted();
     phase("show");
     const int status = QApplication::exec();
     phase("first frame and exit");

@@ -2,6 +2,7 @@
 
 #include "platform/colours.h"
 #include "platform/design.h"
+#include "platform/richtext.h"
 
 #include <QPainter>
 #include <QPen>
@@ -29,7 +30,7 @@ const Edge kEdges[] = {
 HelpArrow::HelpArrow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("helpArrow"));
-    setGeometry(design::pixelRect(8040, 720, 3615, 1335));
+    design::place(this, QRectF(8040, 720, 3615, 1335));
     QPalette p = palette();
     p.setColor(QPalette::Window, colours::kPaleGreen);
     setPalette(p);
@@ -46,6 +47,28 @@ QString HelpArrow::hintText()
     return QStringLiteral("Double Click any of these 3 buttons and turn mouse wheel.");
 }
 
+namespace {
+
+constexpr int kHintFlags =
+    Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap | Qt::TextForceLeftToRight;
+
+QFont hintFont()
+{
+    return design::font("Times New Roman", 12, true);
+}
+
+QRect hintBox()
+{
+    return design::pixelRect(120, 240, 3255, 735);
+}
+
+} // namespace
+
+QSize HelpArrow::hintOverflow() const
+{
+    return richtext::overflow(hintFont(), hintBox(), kHintFlags, hintText());
+}
+
 // The hint as a word-wrapped label draws it, then the outline over it; only slanting edges are
 // smoothed.
 void HelpArrow::paintEvent(QPaintEvent *)
@@ -53,17 +76,15 @@ void HelpArrow::paintEvent(QPaintEvent *)
     QPainter painter(this);
     QPalette hint = palette();
     hint.setColor(QPalette::WindowText, colours::fromBgr(0x00C000C0));
-    painter.setFont(design::font("Times New Roman", 12, true));
-    style()->drawItemText(&painter, design::pixelRect(120, 240, 3255, 735),
-                          Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap |
-                              Qt::TextForceLeftToRight,
-                          hint, true, hintText(), QPalette::WindowText);
+    painter.setFont(hintFont());
+    style()->drawItemText(&painter, hintBox(), kHintFlags, hint, true, hintText(),
+                          QPalette::WindowText);
     for (const Edge &edge : kEdges) {
         const QPointF from(design::twipsToPixels(edge.x1), design::twipsToPixels(edge.y1));
         const QPointF to(design::twipsToPixels(edge.x2), design::twipsToPixels(edge.y2));
         painter.setRenderHint(QPainter::Antialiasing, from.x() != to.x() && from.y() != to.y());
-        painter.setPen(
-            QPen(QColor(colours::fromBgr(edge.colour)), edge.width, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(QPen(QColor(colours::fromBgr(edge.colour)), design::strokeWidth(edge.width),
+                            Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(from, to);
     }
 }

@@ -3,18 +3,85 @@
 #include "choice/choice.h"
 #include "platform/colours.h"
 #include "platform/design.h"
-#include "platform/surface.h"
 
-#include <QWidget>
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
 
 namespace {
 
 constexpr float kGridStep = 0.2f;
 
-// The surface's text is the window's font, sized and bolded for the figure.
-QFont figureFont(double points)
+constexpr int kDotWidth = 3;
+
+QPointF toPixels(QPointF cm)
 {
-    return design::font("MS Sans Serif", points, true);
+    return {design::centimetresToPixels(cm.x()), design::centimetresToPixels(cm.y())};
+}
+
+double radius(int cm)
+{
+    return design::centimetresToPixels(cm);
+}
+
+// Text in the window's font, sized and bolded for the figure, with its top-left corner at the
+// given place.
+void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double points,
+             const QColor &colour)
+{
+    const QFont font = design::font("MS Sans Serif", points, true);
+    const QPointF topLeft = toPixels(topLeftCm);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(QPointF(topLeft.x(), topLeft.y() + QFontMetricsF(font).ascent()), text);
+}
+
+// A dot a few pixels wide, centred where the point falls, is blurred differently at every place
+// it lands; a stipple of them looks ragged. Its centre is moved to the nearest place on the
+// device's pixel grid (a pixel's centre when the dot is an odd number of device pixels across,
+// a pixel's corner when even), so that every dot gets the same crisp round shape. The move is
+// less than a device pixel.
+QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
+{
+    const QPointF device = toDevice.map(at);
+    const bool odd = qRound(width * toDevice.m11()) % 2 != 0;
+    const QPointF snapped =
+        odd ? QPointF(std::floor(device.x()) + 0.5, std::floor(device.y()) + 0.5)
+            : QPointF(std::round(device.x()), std::round(device.y()));
+    return toDevice.inverted().map(snapped);
+}
+
+// Round dots, thousands of them in a stipple. On the screen one dot, an even or odd number of
+// device pixels across like the dot, is drawn once and stamped wherever a dot goes; elsewhere
+// they are round points of the pen's width, drawn afresh at the device's resolution.
+void dots(QPainter &painter, const QList<QPointF> &centres, const QColor &colour, bool onScreen)
+{
+    const int width = design::strokeWidth(kDotWidth);
+    if (!onScreen) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPoints(centres.constData(), int(centres.size()));
+        return;
+    }
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const int across = qRound(width * ratio);
+    const int side = across + 2;
+    QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    {
+        QPainter stamp(&dot);
+        stamp.setRenderHint(QPainter::Antialiasing, true);
+        stamp.setPen(Qt::NoPen);
+        stamp.setBrush(colour);
+        stamp.drawEllipse(QPointF(side / 2.0, side / 2.0), across / 2.0, across / 2.0);
+    }
+    dot.setDevicePixelRatio(ratio);
+    const double half = side / (2.0 * ratio);
+    const QTransform toDevice = painter.deviceTransform();
+    for (const QPointF &at : centres)
+        painter.drawImage(onPixelGrid(toDevice, at, width) - QPointF(half, half), dot);
 }
 
 // What the figure of a complete choice shows, as a screen reader says it: the circles and
@@ -59,76 +126,90 @@ void forEachStipplePoint(const Choice &choice, const std::function<void(float x,
     }
 }
 
-Figure::Figure(Surface &surface, QWidget *accessibleArea)
-    : m_surface(surface), m_accessibleArea(accessibleArea)
+Figure::Figure(QWidget *parent) : QWidget(parent)
 {
+    setObjectName(QStringLiteral("figure"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The figure's area, from 2 to 24 cm across and 8 to 18 cm down, with room for the strokes
+    // of the outermost circles.
+    design::place(this, QRectF(1074, 4476, 12594, 5790));
+    hide();
 }
 
-void Figure::drawAfterDistanceChoice(const Choice &choice)
-{
-    m_surface.clear();
-    drawCirclesAndSegment(choice);
-    drawLength(choice);
-    drawCentre(QLatin1Char('P'), choice.xP(), colours::kGreen);
-    drawCentre(QLatin1Char('Q'), choice.xQ(), colours::kDarkGreen);
-    drawStipple(choice);
-    describe(choice);
-}
-
-void Figure::redrawAfterRadiusChoice(const Choice &choice)
+void Figure::showChoice(const Choice &choice, bool radiusChanged)
 {
     if (!choice.complete())
         return;
-    m_surface.clear();
-    drawCentre(QLatin1Char('P'), choice.xP(), colours::kGreen);
-    drawCentre(QLatin1Char('Q'), choice.xQ(), colours::kGreen);
-    drawCirclesAndSegment(choice);
-    drawLength(choice);
-    drawStipple(choice);
-    describe(choice);
+    m_choice = choice;
+    m_radiusChanged = radiusChanged;
+    m_drawn = QImage();
+    setAccessibleName(circlesInWords(choice));
+    setAccessibleDescription(relationInWords(choice));
+    show();
+    update();
 }
 
 void Figure::erase()
 {
-    m_surface.clear();
-    m_accessibleArea->hide();
+    hide();
 }
 
-void Figure::drawCirclesAndSegment(const Choice &choice)
+void Figure::paintEvent(QPaintEvent *)
 {
-    m_surface.drawCircle(choice.centreP(), *choice.r1, colours::kRed, 2);
-    m_surface.drawCircle(choice.centreQ(), *choice.r2, colours::kRed, 2);
-    m_surface.drawLine(choice.centreP(), choice.centreQ(), colours::kBlue, 2);
+    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    const bool onScreen = painter.paintEngine()->type() == QPaintEngine::Raster &&
+                          qFuzzyCompare(painter.deviceTransform().m11(), ratio);
+    if (!onScreen)
+        return draw(painter, false);
+    // Drawn once per choice and zoom; a repaint for a control's hover copies it.
+    if (m_drawn.isNull() || m_drawn.devicePixelRatio() != ratio ||
+        m_drawnZoom != design::view().zoom || m_drawn.size() != size() * ratio) {
+        m_drawn = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        m_drawn.setDevicePixelRatio(ratio);
+        m_drawn.fill(Qt::transparent);
+        m_drawnZoom = design::view().zoom;
+        QPainter image(&m_drawn);
+        draw(image, true);
+    }
+    painter.drawImage(QPointF(0, 0), m_drawn);
 }
 
-// The length as " n " in small bold blue figures, 2 mm left of and 3.5 mm above the middle of
-// the segment; each position is worked out in double precision and kept as a single.
-void Figure::drawLength(const Choice &choice)
+void Figure::draw(QPainter &painter, bool onScreen) const
 {
-    const QPointF at(float(Choice::kMidpoint - 0.2), float(Choice::kCentreLine - 0.35));
-    m_surface.drawText(at, QStringLiteral(" %1 ").arg(*choice.distance), figureFont(8),
-                       colours::kBlue);
-}
-
-// A centre: its red letter 1 mm below it and a 3-pixel dot on it.
-void Figure::drawCentre(QChar letter, float x, const QColor &dot)
-{
-    const QPointF at(x, Choice::kCentreLine);
-    m_surface.drawText(QPointF(x, float(Choice::kCentreLine + 0.1)), letter, figureFont(10),
-                       colours::kRed);
-    m_surface.drawDots({at}, dot, 3);
-}
-
-void Figure::drawStipple(const Choice &choice)
-{
+    // Positions are centimetres from the designed client area's top left.
+    painter.translate(QPointF(design::view().origin - pos()));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const int line = design::strokeWidth(2);
+    const auto circlesAndSegment = [&] {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colours::kRed, line));
+        painter.drawEllipse(toPixels(m_choice.centreP()), radius(*m_choice.r1),
+                            radius(*m_choice.r1));
+        painter.drawEllipse(toPixels(m_choice.centreQ()), radius(*m_choice.r2),
+                            radius(*m_choice.r2));
+        painter.setPen(QPen(colours::kBlue, line, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(toPixels(m_choice.centreP()), toPixels(m_choice.centreQ()));
+        // The length as " n " in small bold blue figures, 2 mm left of and 3.5 mm above the
+        // middle of the segment; each position is worked out in double precision and kept as a
+        // single.
+        writeAt(painter, QPointF(float(Choice::kMidpoint - 0.2), float(Choice::kCentreLine - 0.35)),
+                QStringLiteral(" %1 ").arg(*m_choice.distance), 8, colours::kBlue);
+    };
+    // A centre: its red letter 1 mm below it and a dot on it.
+    const auto centre = [&](QChar letter, float x, const QColor &colour) {
+        writeAt(painter, QPointF(x, float(Choice::kCentreLine + 0.1)), letter, 10, colours::kRed);
+        dots(painter, {toPixels(QPointF(x, Choice::kCentreLine))}, colour, onScreen);
+    };
+    if (!m_radiusChanged)
+        circlesAndSegment();
+    centre(QLatin1Char('P'), m_choice.xP(), colours::kGreen);
+    centre(QLatin1Char('Q'), m_choice.xQ(),
+           m_radiusChanged ? colours::kGreen : colours::kDarkGreen);
+    if (m_radiusChanged)
+        circlesAndSegment();
     QList<QPointF> stipple;
-    forEachStipplePoint(choice, [&stipple](float x, float y) { stipple.append({x, y}); });
-    m_surface.drawDots(stipple, colours::kGreen, 3);
-}
-
-void Figure::describe(const Choice &choice)
-{
-    m_accessibleArea->setAccessibleName(circlesInWords(choice));
-    m_accessibleArea->setAccessibleDescription(relationInWords(choice));
-    m_accessibleArea->show();
+    forEachStipplePoint(m_choice,
+                        [&stipple](float x, float y) { stipple.append(toPixels(QPointF(x, y))); });
+    dots(painter, stipple, colours::kGreen, onScreen);
 }

@@ -1,5 +1,6 @@
 #include "lists/choicelists.h"
 
+#include "choice/choice.h"
 #include "platform/choicelist.h"
 #include "platform/colours.h"
 
@@ -9,26 +10,31 @@
 ChoiceLists::ChoiceLists(const Widgets &widgets, QObject *parent)
     : QObject(parent), m_widgets(widgets)
 {
-    connect(m_widgets.r1, &ChoiceList::chosen, this, [this](int value) {
+    connect(m_widgets.r1, &ChoiceList::chosen, this, [this] {
         m_widgets.r2->setEnabled(true);
         m_widgets.r1Letter->show();
         m_widgets.r1Digit->show();
         settle(m_widgets.r1);
-        emit radiusChosen(1, value);
+        emit radiusChosen();
     });
-    connect(m_widgets.r2, &ChoiceList::chosen, this, [this](int value) {
+    connect(m_widgets.r2, &ChoiceList::chosen, this, [this] {
         m_widgets.distance->setEnabled(true);
         m_widgets.r2Letter->show();
         m_widgets.r2Digit->show();
         settle(m_widgets.r2);
-        emit radiusChosen(2, value);
+        emit radiusChosen();
     });
-    connect(m_widgets.distance, &ChoiceList::chosen, this, [this](int value) {
+    connect(m_widgets.distance, &ChoiceList::chosen, this, [this] {
         m_widgets.distanceCaption->show();
         settle(m_widgets.distance);
-        emit distanceChosen(value);
+        emit distanceChosen();
     });
     m_widgets.surroundings->installEventFilter(this);
+}
+
+Choice ChoiceLists::choice() const
+{
+    return {m_widgets.r1->value(), m_widgets.r2->value(), m_widgets.distance->value()};
 }
 
 // Each list is open as far as the choice goes, and each chosen list shows its caption: a

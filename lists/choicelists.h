@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+struct Choice;
 class ChoiceList;
 class QColor;
 class QLabel;
@@ -31,6 +32,9 @@ public:
     };
     ChoiceLists(const Widgets &widgets, QObject *parent);
 
+    // The pupil's choice: what the lists hold.
+    Choice choice() const;
+
     // The lists shown as they were left: open in the lesson's order as far as the choice goes.
     void open();
     void close();
@@ -41,8 +45,8 @@ public:
     void focusWaitingList(Qt::FocusReason reason);
 
 signals:
-    void radiusChosen(int which, int value);
-    void distanceChosen(int value);
+    void radiusChosen();
+    void distanceChosen();
     // The mouse moved near the lists.
     void approached();
 

@@ -27,7 +27,7 @@ const Outline kOutlines[] = {
 Frames::Frames(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(design::pixelRect(0, 0, 15270, 11040));
+    design::place(this, QRectF(QPointF(0, 0), design::kClientTwips));
 }
 
 void Frames::setMiddleHeight(double cm)
@@ -52,8 +52,9 @@ void Frames::paintEvent(QPaintEvent *)
         const Outline &outline = kOutlines[index];
         const QRect box = this->outline(index);
         // A wide border lies inside the rectangle.
-        const qreal half = outline.penWidth / 2.0;
-        painter.setPen(QPen(QColor(colours::fromBgr(outline.colour)), outline.penWidth,
+        const int width = design::strokeWidth(outline.penWidth);
+        const qreal half = width / 2.0;
+        painter.setPen(QPen(QColor(colours::fromBgr(outline.colour)), width,
                             Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(QRectF(box).adjusted(half, half, -half, -half));
     }

@@ -25,12 +25,12 @@ const QString kContactLine =
 
 void moveTo(QWidget *widget, double leftCm, double topCm)
 {
-    widget->move(design::pixelsAt(leftCm), design::pixelsAt(topCm));
+    design::moveTo(widget, design::centimetresToTwips(leftCm), design::centimetresToTwips(topCm));
 }
 
 void moveToTop(QWidget *widget, double topCm)
 {
-    widget->move(widget->x(), design::pixelsAt(topCm));
+    design::moveTopTo(widget, design::centimetresToTwips(topCm));
 }
 
 } // namespace
@@ -58,9 +58,7 @@ void Pages::showIntroduction()
 {
     // Back sets the heading a quarter point smaller than the window first shows it.
     moveTo(m_texts.heading, 3.175, 1.482);
-    QFont font = m_texts.heading->font();
-    font.setPointSizeF(20);
-    m_texts.heading->setFont(font);
+    design::setPointSize(m_texts.heading, 20);
 
     m_texts.possibilities->show();
     moveToTop(m_texts.possibilities, 4.868);
@@ -90,7 +88,6 @@ void Pages::showResume()
     hideIntroduction();
     moveTo(m_texts.heading, 3.175, 1.482);
     offerRearranging();
-    showFullFrames();
 }
 
 void Pages::askForDistance()
@@ -114,6 +111,7 @@ void Pages::offerRearranging()
     m_texts.promptLine->hide();
     m_texts.messageLine->show();
     writeMessage(QStringLiteral("You can rearrange r1 , r2 and PQ"), true);
+    showFullFrames();
 }
 
 void Pages::showFullFrames()

@@ -3,7 +3,9 @@
 #include "platform/design.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -11,6 +13,36 @@
 #include <QTextEdit>
 
 namespace richtext {
+
+namespace {
+
+// A lowered digit keeps its design (points, and the lowering in twips) in its format, so that it
+// can be sized again for any zoom.
+constexpr int kDesignPoints = QTextFormat::UserProperty;
+constexpr int kDesignOffset = QTextFormat::UserProperty + 1;
+
+// The size and the lowering at the present zoom. Qt's baseline offset is a percentage of the
+// digit's own font height.
+void lower(QTextEdit *box, QTextCharFormat &format)
+{
+    QFont lowered = box->document()->defaultFont();
+    lowered.setPointSizeF(format.doubleProperty(kDesignPoints) * design::view().zoom);
+    const QFontMetricsF metrics(lowered);
+    const double height = metrics.ascent() + metrics.descent();
+    format.setFontPointSize(lowered.pointSizeF());
+    format.setBaselineOffset(height > 0 ? 100.0 * format.intProperty(kDesignOffset) *
+                                              design::pixelsPerTwip() / height
+                                        : 0.0);
+}
+
+} // namespace
+
+QSize overflow(const QFont &font, const QRect &box, int flags, const QString &text)
+{
+    const QRect needed =
+        QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 1 << 20), flags, text);
+    return needed.size() - box.size();
+}
 
 void write(QTextEdit *box, const QString &text, Qt::Alignment alignment)
 {
@@ -42,14 +74,10 @@ void lowerDigit(QTextEdit *box, const QString &token, QChar digit, int offsetTwi
     while (end < text.size() && text.at(end) == digit)
         ++end;
 
-    QFont lowered = box->document()->defaultFont();
-    lowered.setPointSizeF(points);
-    const QFontMetricsF metrics(lowered);
-    const double height = metrics.ascent() + metrics.descent();
     QTextCharFormat format;
-    format.setFontPointSize(points);
-    format.setBaselineOffset(height > 0 ? 100.0 * offsetTwips * design::pixelsPerTwip() / height
-                                        : 0.0);
+    format.setProperty(kDesignPoints, points);
+    format.setProperty(kDesignOffset, offsetTwips);
+    lower(box, format);
 
     QTextCursor digits(box->document());
     digits.setPosition(int(start));
@@ -61,6 +89,27 @@ void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points)
 {
     lowerDigit(box, QStringLiteral("r1"), QLatin1Char('1'), offsetTwips, points);
     lowerDigit(box, QStringLiteral("r2"), QLatin1Char('2'), offsetTwips, points);
+}
+
+void follow(QTextEdit *box)
+{
+    // The digits are found first: a change of format may join or split the fragments walked.
+    QList<QTextFragment> digits;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().hasProperty(kDesignPoints))
+                digits.append(it.fragment());
+    QTextCursor edit(box->document());
+    edit.beginEditBlock();
+    for (const QTextFragment &fragment : std::as_const(digits)) {
+        QTextCharFormat format = fragment.charFormat();
+        lower(box, format);
+        QTextCursor cursor(box->document());
+        cursor.setPosition(fragment.position());
+        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
+    }
+    edit.endEditBlock();
 }
 
 } // namespace richtext

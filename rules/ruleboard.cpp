@@ -90,9 +90,7 @@ void RuleBoard::highlight(int rule)
     clearHighlight();
     QTextEdit *box = m_boxes[rule - 1];
     setBackground(box, colours::kYellow);
-    QRect shape = box->geometry();
-    shape.setHeight(design::pixelsAt(kHighlightHeight));
-    box->setGeometry(shape);
+    design::setHeight(box, design::centimetresToTwips(kHighlightHeight));
     box->setToolTip(m_note->toPlainText());
     setHolding(rule);
 }
@@ -119,7 +117,8 @@ void RuleBoard::placeForReading()
 {
     const double tops[] = {5.927, 7.197, 8.467, 9.71, 11.007};
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        m_boxes[k]->move(design::pixelsAt(3.701), design::pixelsAt(tops[k]));
+        design::moveTo(m_boxes[k], design::centimetresToTwips(3.701),
+                       design::centimetresToTwips(tops[k]));
     m_note->show();
 }
 
@@ -127,6 +126,7 @@ void RuleBoard::placeForReading()
 void RuleBoard::placeInColumn()
 {
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        m_boxes[k]->move(design::pixelsAt(3), design::pixelsAt(3.0 + k));
+        design::moveTo(m_boxes[k], design::centimetresToTwips(3),
+                       design::centimetresToTwips(3.0 + k));
     m_note->hide();
 }

@@ -18,7 +18,7 @@
 
 Pupil::Pupil(int cueBeatMs) : m_window(cueBeatMs)
 {
-    m_window.showAtDesignedPlace();
+    m_window.showFitted();
     QApplication::setActiveWindow(&m_window);
     QVERIFY(QTest::qWaitForWindowExposed(&m_window));
 }
@@ -115,7 +115,8 @@ QString Pupil::text(const char *name)
         QString seen;
         for (auto it = edit->document()->begin().begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            const bool lowered = format.baselineOffset() < 0 && format.fontPointSize() == 7;
+            const bool lowered =
+                format.baselineOffset() < 0 && format.fontPointSize() == 7 * design::view().zoom;
             for (const QChar c : it.fragment().text())
                 seen += !lowered      ? QString(c)
                         : c.isDigit() ? QString(QChar(0x2080 + c.digitValue()))

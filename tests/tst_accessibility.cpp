@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(rule->text(QAccessible::Description),
                  QStringLiteral("This rule holds for the circles you chose."));
 
-        QAccessibleInterface *figure = accessible(pupil.control("figureArea"));
+        QAccessibleInterface *figure = accessible(pupil.control("figure"));
         QCOMPARE(figure->role(), QAccessible::Graphic);
         QCOMPARE(figure->text(QAccessible::Name),
                  QStringLiteral("Circle with centre P and radius 3 cm, circle with centre Q and "

@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
     LessonWindow w;
     // The renders do not depend on how fast they are made: the cues keep still.
     w.findChild<BlinkingCue *>(QStringLiteral("nextCue"))->stop();
-    w.showAtDesignedPlace();
+    w.showFitted();
     saveShot(w, folder, QStringLiteral("introduction.png"));
 
     pressWithMouse(w, "next");

@@ -1,5 +1,6 @@
 #include "window/accessibility.h"
 
+#include "figure/figure.h"
 #include "lists/choicelists.h"
 #include "pages/frames.h"
 #include "pages/pages.h"
@@ -327,7 +328,7 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
     announcementBar->setObjectName(QStringLiteral("announcementBar"));
     announcementBar->setProperty(kRoleProperty, QAccessible::StatusBar);
     auto *announcer = new Announcer(announcementBar);
-    QWidget *figure = controls.figureArea;
+    QWidget *figure = controls.figure;
     const auto outcome = [announcer, figure] {
         if (!figure->isHidden())
             announcer->outcomeShown(figure->accessibleDescription());

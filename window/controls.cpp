@@ -1,6 +1,7 @@
 #include "window/controls.h"
 
 #include "cues/helparrow.h"
+#include "figure/figure.h"
 #include "pages/frames.h"
 #include "platform/choicelist.h"
 #include "platform/colours.h"
@@ -33,8 +34,8 @@ enum Visibility
 void place(QWidget *widget, const char *name, Rect r, const QFont &font, Visibility visibility)
 {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setFont(font);
-    widget->setGeometry(design::pixelRect(r.left, r.top, r.width, r.height));
+    design::setFont(widget, font);
+    design::place(widget, QRectF(r.left, r.top, r.width, r.height));
     // Every control takes the mouse over its whole rectangle, so that the window's own hover
     // (over the bare surface) never runs under one.
     widget->setMouseTracking(true);
@@ -131,16 +132,11 @@ Controls buildControls(QWidget *w)
     constexpr quint32 darkBlue = 0x00C00000;
     Controls c;
 
-    // Behind everything: the frames, which only outline the lesson area, and the figure's
-    // stand-in for assistive technology, which draws nothing.
+    // Behind everything: the figure, then the frames, which only outline the lesson area.
+    c.figure = new Figure(w);
+    c.figure->setProperty(kRoleProperty, QAccessible::Graphic);
     c.pages.frames = new Frames(w);
     c.pages.frames->setObjectName(QStringLiteral("frames"));
-    c.figureArea = new QWidget(w);
-    c.figureArea->setObjectName(QStringLiteral("figureArea"));
-    c.figureArea->setProperty(kRoleProperty, QAccessible::Graphic);
-    c.figureArea->setAttribute(Qt::WA_TransparentForMouseEvents);
-    c.figureArea->setGeometry(design::pixelRect(2 * 567, 8 * 567, 22 * 567, 10 * 567));
-    c.figureArea->hide();
 
     c.pages.heading = label(w, "heading", {1800, 840, 9735, 495}, QString(),
                             font("Times New Roman", 20.25, true, true, true), 0x00000000, {},

@@ -6,6 +6,7 @@
 
 #include <array>
 
+class Figure;
 class HelpArrow;
 class QTextEdit;
 class QWidget;
@@ -14,7 +15,7 @@ class QWidget;
 // lesson that looks after them.
 struct Controls
 {
-    QWidget *figureArea;
+    Figure *figure;
     Pages::Texts pages;
     ChoiceLists::Widgets lists;
     LessonButtons::Widgets buttons;

@@ -3,16 +3,21 @@
 #include "buttons/lessonbuttons.h"
 #include "cues/blinkingcue.h"
 #include "cues/helparrow.h"
+#include "figure/figure.h"
 #include "lists/choicelists.h"
 #include "pages/pages.h"
 #include "platform/choicelist.h"
 #include "platform/colours.h"
 #include "platform/design.h"
 #include "platform/labelbutton.h"
+#include "platform/richtext.h"
 #include "rules/ruleboard.h"
 #include "window/accessibility.h"
 
 #include <QAccessible>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -23,11 +28,10 @@
 
 namespace {
 
-// The client area as designed: 15270 x 11040 twips.
-QSize clientSize()
-{
-    return {design::twipsToPixels(15270), design::twipsToPixels(11040)};
-}
+// The zooms Ctrl+Plus and Ctrl+Minus step through; every text fits its box at each of them.
+constexpr double kZoomSteps[] = {0.5, 0.625, 0.75, 0.875, 1, 1.25, 1.5, 1.75, 2, 2.5, 3};
+constexpr double kSmallestZoom = kZoomSteps[0];
+constexpr double kLargestZoom = std::end(kZoomSteps)[-1];
 
 // Where a window's frame goes: at the designed place, moved just far enough for the whole
 // frame to lie in the available area; where the frame is larger, at the area's top left, so
@@ -48,20 +52,19 @@ Qt::FocusReason focusReason(bool fromKeyboard)
 
 LessonWindow::LessonWindow(int cueBeatMs)
     // The lesson's accessible interfaces come first: Qt keeps the one it makes for a control.
-    : m_surface(this, clientSize()),
-      m_controls((setProperty(kRoleProperty, QAccessible::Window), installAccessibleInterfaces(),
-                  buildControls(this))),
-      m_figure(m_surface, m_controls.figureArea), m_printing(this)
+    // The controls are made at the designed size, whatever an earlier window was zoomed to.
+    : m_controls((design::setView({}), setProperty(kRoleProperty, QAccessible::Window),
+                  installAccessibleInterfaces(), buildControls(this))),
+      m_printing(this)
 {
     setObjectName(QStringLiteral("lessonWindow"));
     setWindowTitle(QStringLiteral("Chapter 4:  Relative Positions of Two Circles in a Plane."));
-    // A fixed client area of the designed size, no maximise or minimise button.
+    // A fixed client area of the designed size at the zoom, no maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(clientSize());
+    setFixedSize(design::clientSize());
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_surface.setDevicePixelRatio(devicePixelRatioF());
 
     const Controls &c = m_controls;
     m_rules = new RuleBoard(c.rules, c.note, this);
@@ -95,6 +98,15 @@ LessonWindow::LessonWindow(int cueBeatMs)
     for (const QKeySequence &keys :
          {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    // The teacher's keys: the lesson larger or smaller, or full screen at a projector.
+    const auto shortcut = [this](const QKeySequence &keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    shortcut(QKeySequence::ZoomIn, [this] { zoomBy(1); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoomBy(1); });
+    shortcut(QKeySequence::ZoomOut, [this] { zoomBy(-1); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoomBy(0); });
+    shortcut(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
     QWidget *const tabOrder[] = {c.lists.r1,     c.lists.r2,     c.lists.distance, c.buttons.print,
                                  c.buttons.back, c.buttons.next, c.buttons.home};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
@@ -102,6 +114,7 @@ LessonWindow::LessonWindow(int cueBeatMs)
     c.buttons.next->setFocus(Qt::OtherFocusReason);
 
     describeForAssistiveTechnology(this, m_controls, m_rules, m_pages, m_lists);
+    m_designedOverflows = textOverflows();
     m_nextCue->start();
 }
 
@@ -113,15 +126,19 @@ LessonWindow::~LessonWindow()
     disconnect(m_lists, nullptr, this, nullptr);
 }
 
-void LessonWindow::showAtDesignedPlace()
+void LessonWindow::showFitted(double largestZoom, bool fullScreen)
 {
     // Before it is shown a window's position is its frame's, whose size is not known until the
-    // window manager has framed it: the room the fit to the screen left for it stands in.
+    // window manager has framed it: the usual room for a frame stands in.
+    const QRect available = screen()->availableGeometry();
+    const QSize frame(design::kFrameWidth, design::kFrameHeight);
+    setZoom(fittingZoom(std::clamp(largestZoom, kSmallestZoom, 1.0), available.size() - frame));
     const QPoint designed(design::twipsToPixels(1035), design::twipsToPixels(1755));
-    const QSize frame = size() + QSize(design::kFrameWidth, design::kFrameHeight);
-    move(framePlace(designed, frame, screen()->availableGeometry()));
+    move(framePlace(designed, size() + frame, available));
     m_frameKnown = false;
     show();
+    if (fullScreen)
+        toggleFullScreen();
 }
 
 // Once the window manager has framed the window: its real frame, kept on the screen. The frame
@@ -149,22 +166,22 @@ void LessonWindow::showPractice()
 {
     const bool fromKeyboard = !m_controls.buttons.next->clickedByMouse();
     showFocusRings(fromKeyboard);
+    m_page = Page::Practice;
     m_lists->open();
-    if (m_choice.complete()) {
-        // The figure drawn and classified again, as if the distance were chosen anew; the
-        // resume's own texts and frames are set after it.
-        takeDistance(*m_choice.distance);
+    const Choice choice = m_lists->choice();
+    if (choice.complete()) {
         m_pages->showResume();
+        showFigure(choice, false);
         m_lists->focusWaitingList(focusReason(fromKeyboard));
     } else {
         // Radii chosen on an earlier visit are kept, and the prompt asks for what is missing.
-        m_pages->showGuidedStart(m_choice.r1 && m_choice.r2);
+        m_pages->showGuidedStart(choice.r1 && choice.r2);
+        m_listCue->start();
         if (fromKeyboard)
             m_lists->focusWaitingList(Qt::TabFocusReason);
     }
     m_rules->placeInColumn();
     m_nextCue->dropSecondHalf();
-    m_listCue->start();
     // A mouse user's focus stays out of sight: Back takes it from Next, in the same place.
     const bool focusGoesWithNext = m_controls.buttons.next->hasFocus();
     m_buttons->offerBack(focusGoesWithNext ? std::optional(Qt::OtherFocusReason) : std::nullopt);
@@ -176,12 +193,13 @@ void LessonWindow::showIntroduction()
 {
     const bool fromKeyboard = !m_controls.buttons.back->clickedByMouse();
     showFocusRings(fromKeyboard);
+    m_page = Page::Introduction;
     const QWidget *focused = focusWidget();
     const bool focusLeavesWithPage =
         focused && focused != m_controls.buttons.home && focused != m_controls.buttons.next;
     // Before the focus moves, which would commit it.
     m_lists->dropTyping();
-    m_figure.erase();
+    m_controls.figure->erase();
     // The help arrow points at lists that are gone; left out it would cover the introduction
     // for a pupil who never moves the mouse over the bare window.
     m_controls.helpArrow->hide();
@@ -197,35 +215,38 @@ void LessonWindow::showIntroduction()
     m_rules->clearHighlight();
 }
 
-void LessonWindow::takeRadius(int which, int value)
+// A new radius: the prompt for the distance while it is missing, or the same centres with the
+// new circle.
+void LessonWindow::takeRadius()
 {
-    (which == 1 ? m_choice.r1 : m_choice.r2) = value;
-    const bool otherChosen = (which == 1 ? m_choice.r2 : m_choice.r1).has_value();
-    if (!m_choice.distance && otherChosen)
+    const Choice choice = m_lists->choice();
+    if (!choice.distance && choice.r1 && choice.r2)
         m_pages->askForDistance();
     else
         m_pages->hideDistancePrompt();
-    if (m_choice.complete()) {
-        m_rules->highlight(m_choice.rule());
+    if (choice.complete()) {
         m_pages->showFullFrames();
-        // The same centres, the new radius.
-        m_figure.redrawAfterRadiusChoice(m_choice);
+        showFigure(choice, true);
         m_controls.helpArrow->show();
     }
 }
 
-void LessonWindow::takeDistance(int value)
+void LessonWindow::takeDistance()
 {
-    m_choice.distance = value;
-    if (!m_choice.complete())
+    const Choice choice = m_lists->choice();
+    if (!choice.complete())
         return;
-    m_buttons->offerPrint(true);
     m_pages->offerRearranging();
-    m_figure.drawAfterDistanceChoice(m_choice);
-    m_rules->highlight(m_choice.rule());
+    showFigure(choice, false);
+}
+
+void LessonWindow::showFigure(const Choice &choice, bool radiusChanged)
+{
+    m_controls.figure->showChoice(choice, radiusChanged);
+    m_rules->highlight(choice.rule());
+    m_buttons->offerPrint(true);
     // The list cue has nothing left to point at.
     m_listCue->stop();
-    m_pages->showFullFrames();
 }
 
 // The bare window puts the help arrow away, calms the buttons and lets Next blink again.
@@ -246,15 +267,139 @@ void LessonWindow::pointerOnMessageLine()
 // Near the lists, once all three hold a value on the practice page, the help arrow comes out.
 void LessonWindow::pointerNearLists()
 {
-    if (m_choice.complete() && !m_buttons->nextOffered())
+    if (m_page == Page::Practice && m_lists->choice().complete())
         m_controls.helpArrow->show();
+}
+
+// Ctrl+Plus and Ctrl+Minus: the next zoom step up at which the window fits the screen, or down;
+// Ctrl+0 (no steps): the designed size, or the largest the screen allows below it.
+void LessonWindow::zoomBy(int steps)
+{
+    if (isFullScreen())
+        return;
+    const QSize frame = m_frameKnown ? frameGeometry().size() - size()
+                                     : QSize(design::kFrameWidth, design::kFrameHeight);
+    const QSize room = screen()->availableGeometry().size() - frame;
+    const double now = design::view().zoom;
+    double wanted = 1;
+    if (steps > 0) {
+        const auto next = std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), now);
+        if (next == std::end(kZoomSteps))
+            return;
+        wanted = *next;
+    } else if (steps < 0) {
+        const auto below = std::lower_bound(std::begin(kZoomSteps), std::end(kZoomSteps), now);
+        wanted = below == std::begin(kZoomSteps) ? kSmallestZoom : *(below - 1);
+    }
+    const double zoom = fittingZoom(wanted, room);
+    // Only ever a step in the direction asked for.
+    if ((steps > 0 && zoom <= now) || (steps < 0 && zoom >= now))
+        return setZoom(now);
+    setZoom(zoom);
+    keepFrameOnScreen();
+}
+
+// Everything laid out again at the new zoom: the page, the choice, what is typed, the focus and
+// the cues stay as they are.
+void LessonWindow::setZoom(double zoom)
+{
+    QPoint origin;
+    if (isFullScreen()) {
+        design::setView({zoom, {}});
+        const QSize lesson = design::clientSize();
+        origin = QPoint((width() - lesson.width()) / 2, (height() - lesson.height()) / 2);
+    }
+    design::setView({zoom, origin});
+    design::follow(this);
+    if (!isFullScreen())
+        setFixedSize(design::clientSize());
+    update();
+}
+
+double LessonWindow::fittingZoom(double largest, QSize room)
+{
+    const QSizeF atOne = QSizeF(design::clientSize()) / design::view().zoom;
+    double zoom = std::min({largest, room.width() / atOne.width(), room.height() / atOne.height()});
+    // In hundredths, down to where every text fits.
+    for (zoom = std::floor(zoom * 100 + 1e-9) / 100; zoom > kSmallestZoom; zoom -= 0.01) {
+        design::setView({zoom, {}});
+        design::follow(this);
+        const QSize lesson = design::clientSize();
+        if (lesson.width() <= room.width() && lesson.height() <= room.height() && textsFit())
+            return zoom;
+    }
+    return kSmallestZoom;
+}
+
+// F11: full screen at the largest zoom that fits it, and back to the window at its own zoom.
+void LessonWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        showNormal();
+        setZoom(m_windowZoom);
+        return;
+    }
+    m_windowZoom = design::view().zoom;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showFullScreen();
+}
+
+// Full screen, the lesson fills the screen as far as it can and stands in its middle.
+void LessonWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (isFullScreen())
+        setZoom(fittingZoom(kLargestZoom, size()));
+}
+
+// Escape leaves full screen, once no list is open and nothing is typed: those take it first.
+void LessonWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && isFullScreen())
+        return toggleFullScreen();
+    QWidget::keyPressEvent(event);
+}
+
+// How far each text runs out of its box, across and down, as the window draws it: the text
+// boxes on one line, the labels and buttons word-wrapped, the help arrow's hint in its panel.
+QHash<const QWidget *, QSize> LessonWindow::textOverflows() const
+{
+    QHash<const QWidget *, QSize> found;
+    for (const QTextEdit *box : findChildren<QTextEdit *>())
+        found.insert(box,
+                     {int(std::ceil(box->document()->idealWidth())) - box->viewport()->width(), 0});
+    for (const QLabel *label : findChildren<QLabel *>())
+        found.insert(label,
+                     richtext::overflow(label->font(), label->contentsRect(),
+                                        int(label->alignment()) | Qt::TextWordWrap, label->text()));
+    for (const QAbstractButton *button : findChildren<LabelButton *>())
+        found.insert(button,
+                     richtext::overflow(button->font(), button->rect(),
+                                        Qt::AlignHCenter | Qt::TextWordWrap, button->text()));
+    found.insert(m_controls.helpArrow, m_controls.helpArrow->hintOverflow());
+    return found;
+}
+
+// Every text as whole as at the designed size, where a few letters run a pixel or two past
+// their labels: no further than that, zoomed, and a pixel of rounding.
+bool LessonWindow::textsFit() const
+{
+    const double zoom = design::view().zoom;
+    const QHash<const QWidget *, QSize> now = textOverflows();
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        const QSize designed = m_designedOverflows.value(it.key());
+        if (it.value().width() > std::max(0, designed.width()) * zoom + 1 ||
+            it.value().height() > std::max(0, designed.height()) * zoom + 1)
+            return false;
+    }
+    return true;
 }
 
 void LessonWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), colours::kPaleGreen);
-    m_surface.paint(painter);
 }
 
 // Only where no control lies: every control takes the mouse over its own rectangle.
@@ -270,10 +415,6 @@ bool LessonWindow::event(QEvent *event)
     if (event->type() == QEvent::Move && !m_frameKnown && frameGeometry() != geometry()) {
         m_frameKnown = true;
         keepFrameOnScreen();
-    }
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        m_surface.setDevicePixelRatio(devicePixelRatioF());
-        update();
     }
     return QWidget::event(event);
 }
