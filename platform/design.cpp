@@ -19,7 +19,7 @@ namespace {
 View currentView;
 
 constexpr char kRectProperty[] = "designRect";
-constexpr char kPointsProperty[] = "designPoints";
+constexpr char kFontProperty[] = "designFont";
 
 // Logical pixels per twip at zoom 1. Fixed at the first call: the whole window is laid out on
 // one scale, and Qt's device pixel ratio, not this scale, takes care of high-density screens.
@@ -39,14 +39,29 @@ void applyRect(QWidget *widget, const QRectF &r)
     widget->setGeometry(pixels.translated(currentView.origin));
 }
 
-void applyPoints(QWidget *widget, double points)
+// The designed font, not the one the widget has: that one holds every setting it inherited,
+// which then would all count as set.
+void applyFont(QWidget *widget, QFont font)
 {
-    QFont f = widget->font();
-    f.setPointSizeF(points * currentView.zoom);
-    widget->setFont(f);
+    font.setPointSizeF(zoomedPoints(font.pointSizeF()));
+    // A button's weight is its cue's.
+    font.setBold(widget->font().bold());
+    widget->setFont(font);
 }
 
 } // namespace
+
+// Qt sets type in whole pixels, rounded: zoomed as it is, a text would come out up to half a
+// pixel per line larger than its zoomed box, and the rules, designed exactly as wide as their
+// text, would lose their last letters. So the type is zoomed from the whole pixels it is
+// designed in and rounded down: never larger than its box allows, and exactly as designed at
+// zoom 1.
+double zoomedPoints(double points)
+{
+    const double pixelsPerPoint = pixelsPerTwipAtZoomOne() * kTwipsPerInch / 72;
+    const double designed = std::round(points * pixelsPerPoint);
+    return std::max(1.0, std::floor(designed * currentView.zoom + 1e-6)) / pixelsPerPoint;
+}
 
 View view()
 {
@@ -114,7 +129,7 @@ QFont font(const char *face, double points, bool bold, bool italic, bool underli
     }();
     Q_UNUSED(substituted);
     QFont f(QString::fromLatin1(face));
-    f.setPointSizeF(points * currentView.zoom);
+    f.setPointSizeF(zoomedPoints(points));
     f.setBold(bold);
     f.setItalic(italic);
     f.setUnderline(underline);
@@ -149,13 +164,16 @@ void setHeight(QWidget *widget, double twips)
 void setFont(QWidget *widget, const QFont &designed)
 {
     widget->setFont(designed);
-    setPointSize(widget, designed.pointSizeF());
+    widget->setProperty(kFontProperty, designed);
+    applyFont(widget, designed);
 }
 
 void setPointSize(QWidget *widget, double points)
 {
-    widget->setProperty(kPointsProperty, points);
-    applyPoints(widget, points);
+    QFont font = widget->property(kFontProperty).value<QFont>();
+    font.setPointSizeF(points);
+    widget->setProperty(kFontProperty, font);
+    applyFont(widget, font);
 }
 
 // Fonts first: a text box lays its text out again for a new font, and the subscripts in it are
@@ -164,9 +182,9 @@ void follow(QWidget *window)
 {
     const QList<QWidget *> widgets = window->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
-        const QVariant points = widget->property(kPointsProperty);
-        if (points.isValid())
-            applyPoints(widget, points.toDouble());
+        const QVariant font = widget->property(kFontProperty);
+        if (font.isValid())
+            applyFont(widget, font.value<QFont>());
         if (auto *box = qobject_cast<QTextEdit *>(widget))
             richtext::follow(box);
     }

@@ -49,6 +49,9 @@ QSize clientSize();
 // A whole stroke width at the zoom, never thinner than a pixel.
 int strokeWidth(int designed);
 
+// The point size at which type designed in the given size is set at the zoom.
+double zoomedPoints(double points);
+
 // A font as the design names it, at the zoom. The design's Windows faces are mapped to their
 // metric twins (Liberation) once, before the first font is made, so texts keep their widths.
 QFont font(const char *face, double points, bool bold = false, bool italic = false,

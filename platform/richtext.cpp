@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -26,7 +27,7 @@ constexpr int kDesignOffset = QTextFormat::UserProperty + 1;
 void lower(QTextEdit *box, QTextCharFormat &format)
 {
     QFont lowered = box->document()->defaultFont();
-    lowered.setPointSizeF(format.doubleProperty(kDesignPoints) * design::view().zoom);
+    lowered.setPointSizeF(design::zoomedPoints(format.doubleProperty(kDesignPoints)));
     const QFontMetricsF metrics(lowered);
     const double height = metrics.ascent() + metrics.descent();
     format.setFontPointSize(lowered.pointSizeF());
@@ -110,6 +111,10 @@ void follow(QTextEdit *box)
         cursor.setCharFormat(format);
     }
     edit.endEditBlock();
+    // Shown from its start, as written: a size at which the text ran out of the box must not
+    // leave it scrolled.
+    box->horizontalScrollBar()->setValue(0);
+    box->verticalScrollBar()->setValue(0);
 }
 
 } // namespace richtext

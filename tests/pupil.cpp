@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTextBlock>
 #include <QTimer>
@@ -56,6 +57,14 @@ void Pupil::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QWidget *focused = QApplication::focusWidget();
     QTest::keyClick(focused ? focused : &m_window, key, modifiers);
+}
+
+void Pupil::moveToScreen(const QString &name)
+{
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen->name() == name)
+            m_window.move(screen->availableGeometry().topLeft() + QPoint(20, 20));
+    QTRY_COMPARE(m_window.screen()->name(), name);
 }
 
 void Pupil::point(const char *name, QPoint at)
@@ -116,7 +125,7 @@ QString Pupil::text(const char *name)
         for (auto it = edit->document()->begin().begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             const bool lowered =
-                format.baselineOffset() < 0 && format.fontPointSize() == 7 * design::view().zoom;
+                format.baselineOffset() < 0 && format.fontPointSize() == design::zoomedPoints(7);
             for (const QChar c : it.fragment().text())
                 seen += !lowered      ? QString(c)
                         : c.isDigit() ? QString(QChar(0x2080 + c.digitValue()))

@@ -62,6 +62,9 @@ public:
     {
         point("surroundings", QPoint(5, control("surroundings")->height() - 3));
     }
+    // The window carried onto another of the test's screens: "projector" (1920 x 1080, where it
+    // opens), "large" (2560 x 1600) or "netbook" (1024 x 600).
+    void moveToScreen(const QString &name);
     // Print, answered in the system's dialog: the copies asked for (0 cancels) into a PDF file;
     // a question on the way is answered yes. Returns the messages shown on the way. By default
     // the pupil clicks Print; `press` does something else that may print.

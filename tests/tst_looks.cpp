@@ -24,9 +24,12 @@ QString goldenFolder()
     return folder;
 }
 
+// A state named "name (how it was reached)" looks as the state "name" does.
 QString fileName(const QString &state)
 {
-    return QString(state).replace(QLatin1Char(' '), QLatin1Char('-')).remove(QLatin1Char(',')) +
+    return state.section(QStringLiteral(" ("), 0, 0)
+               .replace(QLatin1Char(' '), QLatin1Char('-'))
+               .remove(QLatin1Char(',')) +
            QStringLiteral(".png");
 }
 
@@ -79,10 +82,17 @@ bool cueShows(Pupil &pupil, const QString &cue, const QString &colour)
 void act(Pupil &pupil, const QString &step, QTemporaryDir &paper)
 {
     const QStringList word = step.split(QLatin1Char(' '));
-    static const QMap<QString, QKeyCombination> keys = {
-        {"tab", Qt::Key_Tab},          {"backtab", Qt::Key_Backtab}, {"space", Qt::Key_Space},
-        {"down", Qt::Key_Down},        {"enter", Qt::Key_Return},    {"alt+n", Qt::ALT | Qt::Key_N},
-        {"alt+b", Qt::ALT | Qt::Key_B}};
+    static const QMap<QString, QKeyCombination> keys = {{"tab", Qt::Key_Tab},
+                                                        {"backtab", Qt::Key_Backtab},
+                                                        {"space", Qt::Key_Space},
+                                                        {"down", Qt::Key_Down},
+                                                        {"enter", Qt::Key_Return},
+                                                        {"alt+n", Qt::ALT | Qt::Key_N},
+                                                        {"alt+b", Qt::ALT | Qt::Key_B},
+                                                        {"ctrl++", Qt::CTRL | Qt::Key_Plus},
+                                                        {"ctrl+-", Qt::CTRL | Qt::Key_Minus},
+                                                        {"f11", Qt::Key_F11},
+                                                        {"escape", Qt::Key_Escape}};
     const int list = QStringList{"r1", "r2", "pq"}.indexOf(step.section(QLatin1Char('='), 0, 0));
     if (step == QLatin1String("next") || step == QLatin1String("back"))
         step == QLatin1String("next") ? pupil.next() : pupil.back();
@@ -98,6 +108,8 @@ void act(Pupil &pupil, const QString &step, QTemporaryDir &paper)
         pupil.point(qPrintable(word[1]));
     else if (word[0] == QLatin1String("print"))
         QVERIFY(pupil.print(word[1].toInt(), paper.filePath("lesson.pdf")).isEmpty());
+    else if (word[0] == QLatin1String("screen"))
+        pupil.moveToScreen(word[1]);
     else if (word[0] == QLatin1String("wait"))
         QVERIFY2(cueShows(pupil, word[1], word[2]), qPrintable(step));
     else if (keys.contains(step)) {
@@ -173,6 +185,14 @@ private slots:
               "wait next red;alt+n;alt+b;wait next blue", false, LessonWindow::kCueBeatMs);
         state("list blinking magenta", "next;wait list magenta", false, LessonWindow::kCueBeatMs);
         state("list blinking cyan", "next;wait list cyan", false, LessonWindow::kCueBeatMs);
+        // The teacher's zoom: everything drawn larger or smaller, the pupil's state kept.
+        state("zoomed out to 0.75", figure + ";type pq 6;ctrl+-;ctrl+-");
+        state("zoomed in to 1.5 on a large screen",
+              "screen large;" + figure + ";point near;ctrl++;ctrl++");
+        state("full screen on a projector", figure + ";f11");
+        state("full screen at the introduction", "f11");
+        state("rule 3 intersecting (back from full screen and a zoom)",
+              figure + ";f11;escape;ctrl+-;ctrl++");
     }
     void everyState()
     {
@@ -197,6 +217,7 @@ private slots:
         QTest::addColumn<int>("pages");
         QTest::newRow("printed, two copies") << "next;r1=3;r2=2;pq=4;print 2" << 2;
         QTest::newRow("printed after two figures") << "next;r1=3;r2=2;pq=4;pq=7;print 1" << 1;
+        QTest::newRow("printed zoomed out") << "next;r1=3;r2=2;pq=4;ctrl+-;ctrl+-;print 1" << 1;
     }
     void printedPages()
     {

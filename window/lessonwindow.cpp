@@ -23,6 +23,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QWindow>
 
@@ -318,10 +319,11 @@ void LessonWindow::setZoom(double zoom)
 
 double LessonWindow::fittingZoom(double largest, QSize room)
 {
-    const QSizeF atOne = QSizeF(design::clientSize()) / design::view().zoom;
-    double zoom = std::min({largest, room.width() / atOne.width(), room.height() / atOne.height()});
-    // In hundredths, down to where every text fits.
-    for (zoom = std::floor(zoom * 100 + 1e-9) / 100; zoom > kSmallestZoom; zoom -= 0.01) {
+    const QSizeF atOne = design::kClientTwips * (design::pixelsPerTwip() / design::view().zoom);
+    // The largest itself, then down in hundredths to where every text fits.
+    for (double zoom =
+             std::min({largest, room.width() / atOne.width(), room.height() / atOne.height()});
+         zoom > kSmallestZoom; zoom = std::ceil(zoom * 100 - 1 - 1e-9) / 100) {
         design::setView({zoom, {}});
         design::follow(this);
         const QSize lesson = design::clientSize();
@@ -366,9 +368,13 @@ void LessonWindow::keyPressEvent(QKeyEvent *event)
 QHash<const QWidget *, QSize> LessonWindow::textOverflows() const
 {
     QHash<const QWidget *, QSize> found;
-    for (const QTextEdit *box : findChildren<QTextEdit *>())
-        found.insert(box,
-                     {int(std::ceil(box->document()->idealWidth())) - box->viewport()->width(), 0});
+    for (const QTextEdit *box : findChildren<QTextEdit *>()) {
+        // Its one line as long as it runs: a hidden box lays its text out for its width only
+        // once it is shown.
+        const std::unique_ptr<QTextDocument> line(box->document()->clone());
+        line->setTextWidth(-1);
+        found.insert(box, {int(std::ceil(line->idealWidth())) - box->contentsRect().width(), 0});
+    }
     for (const QLabel *label : findChildren<QLabel *>())
         found.insert(label,
                      richtext::overflow(label->font(), label->contentsRect(),
