@@ -36,6 +36,20 @@ QString fileCode(QString language)
     return language.replace(QLatin1Char('-'), QLatin1Char('_'));
 }
 
+// The system's languages, most wanted first, as gettext reads them: the list in LANGUAGE, or else
+// the locale that LC_ALL, LC_MESSAGES or LANG names, the first of them set. Read afresh at each
+// call, unlike QLocale::system(), which keeps the languages it read first.
+QStringList systemLanguages()
+{
+    const QString list = qEnvironmentVariable("LANGUAGE");
+    if (!list.isEmpty())
+        return list.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return {qEnvironmentVariable(name)};
+    return {};
+}
+
 bool isEnglish(const QString &language)
 {
     return QLocale(fileCode(language)).language() == QLocale::English;
@@ -46,9 +60,10 @@ bool isEnglish(const QString &language)
 QString install(const QStringList &arguments)
 {
     const std::optional<QString> asked = askedOnCommandLine(arguments);
-    // A language asked for by its code alone stands for its usual country too: "pt" finds pt_BR.
-    const QStringList languages =
-        asked ? QLocale(fileCode(*asked)).uiLanguages() : QLocale::system().uiLanguages();
+    // A language named without a country stands for its usual one too: "pt" finds pt_BR.
+    QStringList languages;
+    for (const QString &wanted : asked ? QStringList{*asked} : systemLanguages())
+        languages << QLocale(fileCode(wanted)).uiLanguages();
     auto *lesson = new QTranslator(QCoreApplication::instance());
     QString found;
     for (const QString &language : languages) {
