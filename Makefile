@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test screenshots looks package clean bench soak sanitize fuzz faults fresh-check
+.PHONY: all deps configure build run test screenshots looks translations package clean bench soak sanitize fuzz faults fresh-check
 
 all: build
 
@@ -23,16 +23,24 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+LANGUAGES = de fr es pt_BR ru
+
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/lesson-screenshots docs
 	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/lesson-screenshots docs/scale-2
 	@pdftoppm -png -r 60 -singlefile docs/printed-page.pdf docs/printed-page && rm -f docs/printed-page.pdf docs/scale-2/printed-page.pdf
+	@for l in $(LANGUAGES); do QT_QPA_PLATFORM=offscreen $(BUILD)/lesson-screenshots docs/languages/$$l --language $$l; done
 
 # Records the golden renders again; only for a reviewed change of looks (README, Golden renders).
 looks: build
 	@cd $(BUILD)/tests && QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/screens/1920x1080.json LOOKS_RECORD=1 ./tst_looks >/dev/null && \
 	    QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/screens/3840x2160.json QT_SCALE_FACTOR=2 LOOKS_RECORD=1 ./tst_looks >/dev/null
 	@git status --short tests/looks
+
+# Brings translations/*.ts in step with the source (lupdate): a new or changed text comes in
+# unfinished, to be translated in Qt Linguist; the build compiles them (lrelease).
+translations: configure
+	@cmake --build $(BUILD) --target update_translations
 
 package: build
 	@cmake --build $(BUILD) --target package-deb

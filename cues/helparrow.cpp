@@ -44,7 +44,8 @@ HelpArrow::HelpArrow(QWidget *parent) : QWidget(parent)
 
 QString HelpArrow::hintText()
 {
-    return QStringLiteral("Double Click any of these 3 buttons and turn mouse wheel.");
+    //: The help arrow's hint, drawn in at most two lines beside the three lists it points at.
+    return tr("Double Click any of these 3 buttons and turn mouse wheel.");
 }
 
 namespace {

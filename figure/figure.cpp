@@ -4,6 +4,7 @@
 #include "platform/colours.h"
 #include "platform/design.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
@@ -88,8 +89,11 @@ void dots(QPainter &painter, const QList<QPointF> &centres, const QColor &colour
 // their distance, then how they lie and which rule holds.
 QString circlesInWords(const Choice &choice)
 {
-    return QStringLiteral("Circle with centre P and radius %1 cm, circle with centre Q and radius "
-                          "%2 cm, centres %3 cm apart.")
+    //: The figure in words, as a screen reader says it: %1 and %2 are the radii, %3 the
+    //: distance of the centres, all in centimetres.
+    return QCoreApplication::translate("Figure",
+                                       "Circle with centre P and radius %1 cm, circle with centre "
+                                       "Q and radius %2 cm, centres %3 cm apart.")
         .arg(*choice.r1)
         .arg(*choice.r2)
         .arg(*choice.distance);
@@ -97,16 +101,20 @@ QString circlesInWords(const Choice &choice)
 
 QString relationInWords(const Choice &choice)
 {
+    //: How the two circles lie, completing "The two circles %1; rule (%2) holds.".
     static const char *const relations[] = {
-        "touch each other externally",
-        "touch each other internally",
-        "intersect each other in 2 points",
-        "neither intersect nor touch and one of them is inside the other",
-        "do not intersect or touch and each is outside the other",
+        QT_TRANSLATE_NOOP("Figure", "touch each other externally"),
+        QT_TRANSLATE_NOOP("Figure", "touch each other internally"),
+        QT_TRANSLATE_NOOP("Figure", "intersect each other in 2 points"),
+        QT_TRANSLATE_NOOP("Figure",
+                          "neither intersect nor touch and one of them is inside the other"),
+        QT_TRANSLATE_NOOP("Figure", "do not intersect or touch and each is outside the other"),
     };
     const int rule = choice.rule();
-    return QStringLiteral("The two circles %1; rule (%2) holds.")
-        .arg(QLatin1String(relations[rule - 1]))
+    //: The outcome a screen reader says: %1 is how the circles lie (the phrases above), %2 the
+    //: number of the rule that holds.
+    return QCoreApplication::translate("Figure", "The two circles %1; rule (%2) holds.")
+        .arg(QCoreApplication::translate("Figure", relations[rule - 1]))
         .arg(rule);
 }
 

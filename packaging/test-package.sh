@@ -34,8 +34,11 @@ desktop-file-validate "$root/usr/share/applications/org.example.TwoCircles.deskt
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.TwoCircles.metainfo.xml" >/dev/null
 echo "desktop entry and metadata valid"
 
-# The installed program starts and keeps its window open until it is stopped.
+# The installed program starts and keeps its window open until it is stopped, in a language its
+# translations, compiled into it, have.
 status=0
-QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/two-circles" || status=$?
+QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/two-circles" --language de 2>"$scratch/said" ||
+    status=$?
 [ "$status" -eq 124 ] || { echo "two-circles exited early with status $status"; exit 1; }
-echo "installed program runs"
+if grep -q "no translation" "$scratch/said"; then echo "the installed program has no German"; exit 1; fi
+echo "installed program runs, in German too"

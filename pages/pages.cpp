@@ -16,12 +16,18 @@ constexpr int kSubscriptOffset = -60;
 QString heading()
 {
     // R²: the plane, with a superscript two.
-    return QStringLiteral("Relative position of two circles in R") + QChar(0x00B2);
+    //: The heading of both pages; the program adds a superscript two after the final R, which
+    //: stands for the plane (R²).
+    return Pages::tr("Relative position of two circles in R") + QChar(0x00B2);
 }
 
-const QString kInvitation = QStringLiteral("Let us test it for practice..    Click 'Next'.");
-const QString kContactLine =
-    QStringLiteral("Author:  lessons@example.org    Mobile:  07700 900461");
+//: The invitation at the foot of the introduction; the two full stops and the four blanks
+//: belong to the design. 'Next' names the button, as its label is translated.
+const char *const kInvitation =
+    QT_TRANSLATE_NOOP("Pages", "Let us test it for practice..    Click 'Next'.");
+//: The author's contact line: translate the words "Author" and "Mobile" only.
+const char *const kContactLine =
+    QT_TRANSLATE_NOOP("Pages", "Author:  lessons@example.org    Mobile:  07700 900461");
 
 void moveTo(QWidget *widget, double leftCm, double topCm)
 {
@@ -41,13 +47,14 @@ Pages::Pages(const Texts &texts, QObject *parent) : QObject(parent), m_texts(tex
     m_texts.heading->setText(heading());
     m_texts.heading->setAccessibleName(heading());
 
-    richtext::write(
-        m_texts.firstSentence,
-        QStringLiteral("Suppose that the centre of a circle is P and its radius is r1."));
+    //: The introduction's first sentence. Keep "r1" as written: its digit is set lowered.
+    richtext::write(m_texts.firstSentence,
+                    tr("Suppose that the centre of a circle is P and its radius is r1."));
     richtext::lowerRadiusDigits(m_texts.firstSentence, kSubscriptOffset);
+    //: The introduction's second sentence. Keep "r2" as written: its digit is set lowered.
     richtext::write(m_texts.secondSentence,
-                    QStringLiteral("Suppose that in the same plane there is another circle with "
-                                   "centre Q and radius r2."));
+                    tr("Suppose that in the same plane there is another circle with "
+                       "centre Q and radius r2."));
     richtext::lowerRadiusDigits(m_texts.secondSentence, kSubscriptOffset);
     for (QTextEdit *sentence : {m_texts.firstSentence, m_texts.secondSentence})
         sentence->setAccessibleName(sentence->toPlainText());
@@ -79,8 +86,9 @@ void Pages::showGuidedStart(bool radiiChosen)
     if (radiiChosen)
         return askForDistance();
     m_texts.messageLine->show();
-    writeMessage(QStringLiteral("Now  select  length  of  radius  r1  and  r2  for  the  circles."),
-                 true);
+    //: The first prompt of the practice page. Keep "r1" and "r2" as written: their digits are
+    //: set lowered. The two blanks between words belong to the design.
+    writeMessage(tr("Now  select  length  of  radius  r1  and  r2  for  the  circles."), true);
 }
 
 void Pages::showResume()
@@ -95,8 +103,9 @@ void Pages::askForDistance()
     m_texts.messageLine->hide();
     const bool appears = m_texts.promptLine->isHidden();
     m_texts.promptLine->show();
-    m_texts.promptLine->setText(
-        QStringLiteral(" Select the distance PQ between  their centers P and Q"));
+    //: The prompt for the distance, once both radii are chosen. The leading blank and the two
+    //: blanks after "between" belong to the design; there is no final full stop.
+    m_texts.promptLine->setText(tr(" Select the distance PQ between  their centers P and Q"));
     if (appears)
         emit promptShown(m_texts.promptLine->text().simplified());
 }
@@ -110,7 +119,9 @@ void Pages::offerRearranging()
 {
     m_texts.promptLine->hide();
     m_texts.messageLine->show();
-    writeMessage(QStringLiteral("You can rearrange r1 , r2 and PQ"), true);
+    //: The prompt once the circles are drawn. Keep "r1" and "r2" as written: their digits are
+    //: set lowered. The blank before the comma belongs to the design.
+    writeMessage(tr("You can rearrange r1 , r2 and PQ"), true);
     showFullFrames();
 }
 
@@ -123,9 +134,9 @@ void Pages::showFullFrames()
 void Pages::showInvitation()
 {
     moveToTop(m_texts.promptLine, 16);
-    m_texts.promptLine->setText(kInvitation);
+    m_texts.promptLine->setText(tr(kInvitation));
     m_texts.messageLine->show();
-    writeMessage(kContactLine, false);
+    writeMessage(tr(kContactLine), false);
 }
 
 // On the practice page the prompt line waits under the message line, from where it comes out

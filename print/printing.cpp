@@ -50,8 +50,10 @@ void Printing::print()
         return;
     // A printer that failed once may be left in a state that spoils every later print.
     m_printer.reset();
+    //: The title of the message that a print failed.
     QMessageBox::warning(
         m_window, QCoreApplication::translate("Printing", "Print"),
+        //: %1 is why: one of the reasons below, or the system's own words.
         QCoreApplication::translate("Printing", "The lesson was not printed: %1.").arg(m_failure));
 }
 
@@ -60,12 +62,14 @@ bool Printing::printPages(QPagedPaintDevice &device, int resolution, int copies)
     TrueScaleJob job(m_window, device, resolution);
     for (int copy = 1; copy <= copies; ++copy) {
         if (!job.printPage()) {
+            //: Why a print failed, completing "The lesson was not printed: %1.".
             m_failure =
                 QCoreApplication::translate("Printing", "the printer did not take the page");
             return false;
         }
     }
     if (!job.finish()) {
+        //: Why a print failed, completing "The lesson was not printed: %1.".
         m_failure = QCoreApplication::translate("Printing", "the printer did not take the pages");
         return false;
     }

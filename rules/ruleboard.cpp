@@ -25,18 +25,36 @@ struct Rule
     std::initializer_list<std::pair<const char *, char>> subscripts;
 };
 
+// The rules' texts are translated as they are written; a translation keeps each rule's number
+// and formula as they stand, blanks included, so that the same searches lower its digits.
 const Rule kRules[] = {
-    {" (1)  If PQ =  r1 + r2 then the two circles touch each other externally.",
+    //: Rule (1), in one line of a fixed width. Keep the number and the formula as written,
+    //: blanks included: the digits of r1 and r2 are set lowered.
+    {QT_TRANSLATE_NOOP("RuleBoard",
+                       " (1)  If PQ =  r1 + r2 then the two circles touch each other externally."),
      {{"r1", '1'}, {"r2", '2'}}},
-    {" (2)  If PQ = | r1 - r2 | then the two circles touch each other internally.",
+    //: Rule (2), in one line of a fixed width. Keep the number and the formula as written.
+    {QT_TRANSLATE_NOOP(
+         "RuleBoard",
+         " (2)  If PQ = | r1 - r2 | then the two circles touch each other internally."),
      {{"r1", '1'}, {"r2", '2'}}},
-    {" (3)  If | r1 - r2 | < PQ < r1 + r2  then the two circles intersect each other in 2 Points.",
+    //: Rule (3), in one line of a fixed width. Keep the number and the formula as written,
+    //: "| r1 - r2 |" before "r1 + r2": the digits are found in that order and set lowered. The
+    //: "2" of "2 Points" is not lowered.
+    {QT_TRANSLATE_NOOP("RuleBoard", " (3)  If | r1 - r2 | < PQ < r1 + r2  then the two circles "
+                                    "intersect each other in 2 Points."),
      {{"r1", '1'}, {"r2", '2'}, {"r1 + r2", '1'}, {"r1 + r2", '2'}}},
-    {" (4)  If PQ < | r1 - r2 |  then the two circles neither intersect nor touch and one of "
-     "them is inside the other.",
+    //: Rule (4), the longest, in one line of a fixed width. Keep the number and the formula as
+    //: written.
+    {QT_TRANSLATE_NOOP("RuleBoard",
+                       " (4)  If PQ < | r1 - r2 |  then the two circles neither intersect nor "
+                       "touch and one of them is inside the other."),
      {{"r1", '1'}, {"r2", '2'}}},
-    {" (5)  If PQ > r1 + r2  then the two circles do not intersect or touch and each is outside "
-     "the other.",
+    //: Rule (5), in one line of a fixed width. Keep the number and the formula "r1 + r2" as
+    //: written: its digits are found through the whole phrase and set lowered.
+    {QT_TRANSLATE_NOOP("RuleBoard",
+                       " (5)  If PQ > r1 + r2  then the two circles do not intersect or touch and "
+                       "each is outside the other."),
      {{"r1 + r2", '1'}, {"r1 + r2", '2'}}},
 };
 
@@ -53,9 +71,12 @@ void setBackground(QTextEdit *box, const QColor &colour)
 RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, QObject *parent)
     : QObject(parent), m_boxes(boxes), m_note(note)
 {
+    //: The note under the rules on the introduction, and the tooltip of the rule that holds.
+    //: Keep "r1" and "r2" as written: their digits are set lowered. The two blanks between
+    //: words belong to the design.
     richtext::write(m_note,
-                    QStringLiteral("It  will  be  highlighted  according  to  your  "
-                                   "selection  of  r1 ,  r2  and  PQ."),
+                    tr("It  will  be  highlighted  according  to  your  "
+                       "selection  of  r1 ,  r2  and  PQ."),
                     Qt::AlignHCenter);
     richtext::lowerRadiusDigits(m_note, kSubscriptOffset);
     m_note->setAccessibleName(m_note->toPlainText());
@@ -63,7 +84,7 @@ RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, Q
     // The rules' texts never change: a highlight is the box's background, not its text.
     for (std::size_t k = 0; k < m_boxes.size(); ++k) {
         QTextEdit *box = m_boxes[k];
-        richtext::write(box, QString::fromLatin1(kRules[k].text));
+        richtext::write(box, tr(kRules[k].text));
         // One edit, so that the box lays its rule out once rather than after every digit.
         QTextCursor edit(box->document());
         edit.beginEditBlock();
@@ -101,7 +122,8 @@ void RuleBoard::setHolding(int rule)
         const bool holds = int(k) + 1 == rule;
         m_boxes[k]->setProperty(kHoldsProperty, holds);
         const QString description =
-            holds ? QStringLiteral("This rule holds for the circles you chose.") : QString();
+            //: What a screen reader adds to the rule that holds.
+            holds ? tr("This rule holds for the circles you chose.") : QString();
         // Told to a reader only when it changes.
         if (m_boxes[k]->accessibleDescription() != description)
             m_boxes[k]->setAccessibleDescription(description);

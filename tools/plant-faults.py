@@ -58,10 +58,10 @@ FAULTS = [
     ("F50", "an out-of-range number is taken", "platform/choicelist.cpp", "value < m_first || value > m_last || ", "value < m_first - 1 || value > m_last + 1 || "),
     ("F51", "Enter does not press a button", "platform/labelbutton.cpp", "        click();\n        return;", "        return;"),
     ("F52", "keyboard Next leaves the focus on Back", "window/lessonwindow.cpp", "            m_lists->focusWaitingList(Qt::TabFocusReason);", "            ;"),
-    ("F53", "the lists lose their names to a screen reader", "window/accessibility.cpp", '"Radius r1", "The radius', '"r1", "The radius'),
+    ("F53", "the lists lose their names to a screen reader", "window/accessibility.cpp", 'QT_TRANSLATE_NOOP("Accessibility", "Radius r1")', 'QT_TRANSLATE_NOOP("Accessibility", "r1")'),
     ("F54", "the rule that holds carries no state", "window/accessibility.cpp", "            state.selected = holds.toBool();", "            state.selected = false;"),
     ("F55", "hidden controls read out", "window/accessibility.cpp", "!child->isWindow() && !child->isHidden() &&", "!child->isWindow() &&"),
-    ("F56", "the figure described with the wrong rule", "figure/figure.cpp", ".arg(QLatin1String(relations[rule - 1]))", ".arg(QLatin1String(relations[0]))"),
+    ("F56", "the figure described with the wrong rule", "figure/figure.cpp", ".arg(QCoreApplication::translate(\"Figure\", relations[rule - 1]))", ".arg(QCoreApplication::translate(\"Figure\", relations[0]))"),
     ("F57", "the title bar shows the display name", "app/launch.cpp", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));\n    QApplication::setApplicationDisplayName(QStringLiteral(\"Two Circles\"));"),
     ("F58", "a small screen cuts the window off", "app/launch.cpp", "    if (scale >= 1.0)\n        return {};", "    if (scale > 0)\n        return {};"),
     ("F59", "the message line red instead of blue", "pages/pages.cpp", "richtext::colourAll(line, colours::kBlue);", "richtext::colourAll(line, colours::kRed);"),
@@ -84,6 +84,11 @@ FAULTS = [
     ("F76", "the printed window not centred", "platform/truescale.cpp", "    placed.moveCenter(printable.center());\n", ""),
     ("F77", "the heading not underlined", "window/controls.cpp", "font(\"Times New Roman\", 20.25, true, true, true)", "font(\"Times New Roman\", 20.25, true, true, false)"),
     ("F78", "a failed print says nothing", "print/printing.cpp", "    if (printed)\n        return;", "    if (true)\n        return;"),
+    ("F79", "the practice page announced in English in every language", "window/accessibility.cpp", 'QCoreApplication::translate("Accessibility", "The practice page.")', 'QStringLiteral("The practice page.")'),
+    ("F80", "the rules in English in every language", "rules/ruleboard.cpp", "richtext::write(box, tr(kRules[k].text));", "richtext::write(box, QString::fromLatin1(kRules[k].text));"),
+    ("F81", "the system's LANGUAGE ignored", "app/language.cpp", 'const QString list = qEnvironmentVariable("LANGUAGE");', "const QString list;"),
+    ("F82", "the print dialog in English in every language", "app/language.cpp", "        QCoreApplication::installTranslator(qt);", "        delete qt;"),
+    ("F83", "a German rule loses its lowered formula", "translations/two-circles_de.ts", "Wenn | r1 - r2 | &lt; PQ &lt; r1 + r2,", "Wenn |r1 - r2| &lt; PQ &lt; r1 + r2,"),
 ]
 
 def run(build, fault):

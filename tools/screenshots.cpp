@@ -1,7 +1,10 @@
 // Renders the lesson window offscreen into PNG files, for the README and for looking at what a
 // pupil sees. The window is driven as a pupil drives it, with the mouse.
-// Usage: lesson-screenshots [output-folder]   (QT_SCALE_FACTOR=2 renders a high-density set)
+// Usage: lesson-screenshots [output-folder] [--language CODE]   (QT_SCALE_FACTOR=2 renders a
+// high-density set). In a language given with --language only the introduction and a figure
+// page are rendered.
 
+#include "app/language.h"
 #include "cues/blinkingcue.h"
 #include "platform/choicelist.h"
 #include "window/lessonwindow.h"
@@ -69,6 +72,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    // Only a language asked for is installed: the README's renders stay English whatever the
+    // system's language.
+    const bool inLanguage =
+        QApplication::arguments().join(QLatin1Char(' ')).contains(QStringLiteral("--language"));
+    if (inLanguage)
+        language::install(QApplication::arguments());
     QDir().mkpath(folder);
 
     LessonWindow w;
@@ -86,6 +95,8 @@ int main(int argc, char *argv[])
     saveShot(w, folder, QStringLiteral("choose-distance.png"));
     control<ChoiceList>(w, "distance")->choose(4);
     saveShot(w, folder, QStringLiteral("figure-r3-r2-pq4.png"));
+    if (inLanguage)
+        return 0;
 
     movePointerOver(control<QWidget>(w, "print"));
     // Near the lists: just below them, inside the area round them.

@@ -15,6 +15,7 @@
 #include <QAccessibleObject>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -289,19 +290,35 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
                                     Pages *pages, ChoiceLists *lists)
 {
     const auto name = [](QWidget *control, const char *text, const char *description) {
-        control->setAccessibleName(QString::fromLatin1(text));
-        control->setAccessibleDescription(QString::fromLatin1(description));
+        control->setAccessibleName(QCoreApplication::translate("Accessibility", text));
+        control->setAccessibleDescription(
+            QCoreApplication::translate("Accessibility", description));
     };
     const ChoiceLists::Widgets &list = controls.lists;
     const LessonButtons::Widgets &button = controls.buttons;
-    name(list.r1, "Radius r1", "The radius r1 of the circle with centre P, in centimetres");
-    name(list.r2, "Radius r2", "The radius r2 of the circle with centre Q, in centimetres");
-    name(list.distance, "Distance PQ",
-         "The distance PQ between the centres P and Q, in centimetres");
-    name(button.next, "Next", "Go on to the practice page");
-    name(button.back, "Back", "Return to the introduction page");
-    name(button.home, "Home", "End the lesson");
-    name(button.print, "Print", "Print the window");
+    // A list's name keeps r1, r2 or PQ as written: a screen reader spells them out.
+    //: The name a screen reader gives the list of the radius r1; keep "r1" as written.
+    name(list.r1, QT_TRANSLATE_NOOP("Accessibility", "Radius r1"),
+         QT_TRANSLATE_NOOP("Accessibility",
+                           "The radius r1 of the circle with centre P, in centimetres"));
+    //: The name a screen reader gives the list of the radius r2; keep "r2" as written.
+    name(list.r2, QT_TRANSLATE_NOOP("Accessibility", "Radius r2"),
+         QT_TRANSLATE_NOOP("Accessibility",
+                           "The radius r2 of the circle with centre Q, in centimetres"));
+    //: The name a screen reader gives the list of the distance PQ; keep "PQ" as written.
+    name(list.distance, QT_TRANSLATE_NOOP("Accessibility", "Distance PQ"),
+         QT_TRANSLATE_NOOP("Accessibility",
+                           "The distance PQ between the centres P and Q, in centimetres"));
+    //: A screen reader's name for the Next button, which may be longer than the button's label.
+    name(button.next, QT_TRANSLATE_NOOP("Accessibility", "Next"),
+         QT_TRANSLATE_NOOP("Accessibility", "Go on to the practice page"));
+    name(button.back, QT_TRANSLATE_NOOP("Accessibility", "Back"),
+         QT_TRANSLATE_NOOP("Accessibility", "Return to the introduction page"));
+    //: The Home button ends the lesson.
+    name(button.home, QT_TRANSLATE_NOOP("Accessibility", "Home"),
+         QT_TRANSLATE_NOOP("Accessibility", "End the lesson"));
+    name(button.print, QT_TRANSLATE_NOOP("Accessibility", "Print"),
+         QT_TRANSLATE_NOOP("Accessibility", "Print the window"));
     for (QWidget *decoration : {list.r1Letter, list.r1Digit, list.r2Letter, list.r2Digit,
                                 static_cast<QWidget *>(list.distanceCaption), list.surroundings,
                                 static_cast<QWidget *>(controls.pages.frames)})
@@ -346,10 +363,13 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
     QObject::connect(lists, &ChoiceLists::distanceChosen, announcer, outcome);
     QObject::connect(pages, &Pages::promptShown, announcer, &Announcer::promptShown);
     QObject::connect(button.next, &QAbstractButton::clicked, announcer, [announcer, outcome] {
-        announcer->placeReached(QStringLiteral("The practice page."));
+        //: Spoken by a screen reader when the pupil reaches the practice page.
+        announcer->placeReached(QCoreApplication::translate("Accessibility", "The practice page."));
         outcome();
     });
     QObject::connect(button.back, &QAbstractButton::clicked, announcer, [announcer] {
-        announcer->placeReached(QStringLiteral("The introduction page."));
+        //: Spoken by a screen reader when the pupil returns to the introduction.
+        announcer->placeReached(
+            QCoreApplication::translate("Accessibility", "The introduction page."));
     });
 }

@@ -10,6 +10,7 @@
 #include "window/accessibility.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -157,11 +158,17 @@ Controls buildControls(QWidget *w)
                             font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden);
     c.pages.promptLine = label(
         w, "promptLine", {1680, 60, 10215, 435},
-        QStringLiteral(" Select the distance PQ between  their centers P and Q."),
+        //: The prompt line as designed, before the lesson writes its own texts into it. The
+        //: leading blank and the two blanks after "between" belong to the design.
+        QCoreApplication::translate("LessonWindow",
+                                    " Select the distance PQ between  their centers P and Q."),
         font("Trebuchet MS", 14.25, false, true), darkBlue, paleGreen, Qt::AlignHCenter, Shown);
     c.pages.possibilities =
         label(w, "possibilities", {2280, 3120, 9495, 375},
-              QStringLiteral(
+              //: The introduction's line above the five rules; the two full stops belong to
+              //: the design.
+              QCoreApplication::translate(
+                  "LessonWindow",
                   "In this Situation one and only one Possibility exists, out of below five.."),
               font("Times New Roman", 15.75, false, true), darkBlue, {}, Qt::AlignLeft, Shown);
 
@@ -170,16 +177,25 @@ Controls buildControls(QWidget *w)
     place(c.lists.surroundings, "surroundings", {11640, 1080, 2415, 615}, w->font(), Shown);
 
     c.buttons.home =
-        button(w, "home", {14280, 120, 495, 255}, QStringLiteral("Home"), Qt::Key_H, Shown);
+        button(w, "home", {14280, 120, 495, 255},
+               //: A text button at the top right, with room for about four letters. Home ends the
+               //: lesson.
+               QCoreApplication::translate("LessonWindow", "Home"), Qt::Key_H, Shown);
     c.buttons.home->setCursor(Qt::PointingHandCursor);
     // Back shares Next's place; Next is offered first.
     c.buttons.back =
-        button(w, "back", {13440, 120, 495, 255}, QStringLiteral("Back"), Qt::Key_B, Hidden);
+        button(w, "back", {13440, 120, 495, 255},
+               //: A text button with room for about four letters; it returns to the introduction.
+               QCoreApplication::translate("LessonWindow", "Back"), Qt::Key_B, Hidden);
     c.buttons.next =
-        button(w, "next", {13440, 120, 495, 255}, QStringLiteral("Next"), Qt::Key_N, Shown, true);
+        button(w, "next", {13440, 120, 495, 255},
+               //: A text button with room for about four letters, set in bold while it blinks.
+               QCoreApplication::translate("LessonWindow", "Next"), Qt::Key_N, Shown, true);
     c.buttons.next->setCursor(Qt::PointingHandCursor);
     c.buttons.print =
-        button(w, "print", {12600, 120, 495, 255}, QStringLiteral("Print"), Qt::Key_P, Hidden);
+        button(w, "print", {12600, 120, 495, 255},
+               //: A text button with room for about four letters.
+               QCoreApplication::translate("LessonWindow", "Print"), Qt::Key_P, Hidden);
     c.buttons.print->setCursor(Qt::PointingHandCursor);
 
     const QFont ruleFont = font("Times New Roman", 14.25);

@@ -59,7 +59,9 @@ LessonWindow::LessonWindow(int cueBeatMs)
       m_printing(this)
 {
     setObjectName(QStringLiteral("lessonWindow"));
-    setWindowTitle(QStringLiteral("Chapter 4:  Relative Positions of Two Circles in a Plane."));
+    //: The window's title, also its name to a screen reader. The two blanks after the colon
+    //: belong to the design.
+    setWindowTitle(tr("Chapter 4:  Relative Positions of Two Circles in a Plane."));
     // A fixed client area of the designed size at the zoom, no maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

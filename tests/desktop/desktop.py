@@ -56,12 +56,14 @@ atexit.register(shutil.rmtree, RUNTIME, ignore_errors=True)
 
 
 def clean_environment(**extra):
-    """The caller's environment without anything that would steer Qt, the display or the bus
-    (make test exports QT_QPA_PLATFORM=offscreen), plus extra; a value of None unsets."""
+    """The caller's environment without anything that would steer Qt, the display, the bus or the
+    lesson's language (make test exports QT_QPA_PLATFORM=offscreen), plus extra; a value of None
+    unsets."""
     env = {k: v for k, v in os.environ.items()
            if not k.startswith(("QT_", "DBUS_", "WAYLAND_", "XDG_"))
            and k not in ("DISPLAY", "XAUTHORITY", "TWO_CIRCLES_RESTARTED")}
     env["XDG_RUNTIME_DIR"] = RUNTIME
+    env["LANGUAGE"] = "en"  # the checks read the lesson's English, whatever the caller's language
     for key, value in extra.items():
         if value is None:
             env.pop(key, None)

@@ -1,0 +1,107 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <optional>
+
+namespace language {
+
+namespace {
+
+// Where the build puts the lesson's compiled translations (qt_add_translations).
+constexpr char kTranslations[] = ":/i18n";
+constexpr char kOption[] = "--language";
+
+std::optional<QString> askedOnCommandLine(const QStringList &arguments)
+{
+    const QString option = QString::fromLatin1(kOption);
+    std::optional<QString> asked;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == option)
+            asked = i + 1 < arguments.size() ? arguments.at(++i) : QString();
+        else if (arguments.at(i).startsWith(option + QLatin1Char('=')))
+            asked = arguments.at(i).mid(option.size() + 1);
+    }
+    return asked;
+}
+
+// "de-DE" and "de_DE.UTF-8" alike become "de_DE", as the translations' file names have it.
+QString fileCode(QString language)
+{
+    language = language.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    return language.replace(QLatin1Char('-'), QLatin1Char('_'));
+}
+
+// The system's languages, most wanted first, as gettext reads them: the list in LANGUAGE, or else
+// the locale that LC_ALL, LC_MESSAGES or LANG names, the first of them set. Read afresh at each
+// call, unlike QLocale::system(), which keeps the languages it read first.
+QStringList systemLanguages()
+{
+    const QString list = qEnvironmentVariable("LANGUAGE");
+    if (!list.isEmpty())
+        return list.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return {qEnvironmentVariable(name)};
+    return {};
+}
+
+bool isEnglish(const QString &language)
+{
+    return QLocale(fileCode(language)).language() == QLocale::English;
+}
+
+} // namespace
+
+QString install(const QStringList &arguments)
+{
+    const std::optional<QString> asked = askedOnCommandLine(arguments);
+    // A language named without a country stands for its usual one too: "pt" finds pt_BR.
+    QStringList languages;
+    for (const QString &wanted : asked ? QStringList{*asked} : systemLanguages())
+        languages << QLocale(fileCode(wanted)).uiLanguages();
+    auto *lesson = new QTranslator(QCoreApplication::instance());
+    QString found;
+    for (const QString &language : languages) {
+        if (isEnglish(language))
+            break;
+        // QTranslator tries "two-circles_pt_BR", then "two-circles_pt".
+        if (!fileCode(language).isEmpty() &&
+            lesson->load(QStringLiteral("two-circles_") + fileCode(language),
+                         QString::fromLatin1(kTranslations))) {
+            found = lesson->language();
+            break;
+        }
+    }
+    if (found.isEmpty()) {
+        delete lesson;
+        if (asked && asked->isEmpty())
+            std::fputs("two-circles: --language needs a language code, such as de; the lesson "
+                       "is shown in English\n",
+                       stderr);
+        else if (asked && !isEnglish(*asked))
+            std::fprintf(stderr,
+                         "two-circles: the lesson has no translation into \"%s\"; it is shown "
+                         "in English\n",
+                         qPrintable(*asked));
+        return {};
+    }
+    QCoreApplication::installTranslator(lesson);
+
+    const QLocale locale(found);
+    auto *qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    // Qt's dialogs write numbers and paper sizes as the language does.
+    QLocale::setDefault(locale);
+    return found;
+}
+
+} // namespace language
