@@ -2,6 +2,8 @@
 //  - a distance picked in its list, to a finished repaint of the whole window, for the figure
 //    with the most grid points (r1 = r2 = 5, PQ = 12) and the one with the most dots
 //    (r1 = r2 = 5, PQ = 0), each as a share of one 60 Hz frame;
+//  - a step of the teacher's zoom (Ctrl+Minus, then Ctrl+0 back) to a finished repaint of the
+//    window at its new size, as a share of one frame;
 //  - the common-region scan alone, forEachStipplePoint, for those two figures and for every
 //    figure the lists can give (r1 and r2 from 1 to 5, PQ from 0 to 12), with its cost per grid
 //    point.
@@ -17,6 +19,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QWindow>
 
 #include <time.h>
@@ -137,11 +140,35 @@ void choiceToRepaint(benchmark::State &state, const char *label, int distance)
 // The same choice without the repaint: the handlers' own share.
 void choiceHandlerOnly(benchmark::State &state, int distance)
 {
+    lesson();
     chooseFigure(distance);
     for (auto _ : state) {
         choose("distance", distance);
         QCoreApplication::sendPostedEvents();
     }
+}
+
+std::vector<double> zoomSteps;
+
+// A zoom step, down and back, each from the key to the last pixel of the window's repaint at its
+// new size; the largest figure drawn.
+void zoomStep(benchmark::State &state)
+{
+    LessonWindow &w = lesson();
+    chooseFigure(12);
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        for (const Qt::Key key : {Qt::Key_Minus, Qt::Key_0}) {
+            timer.start();
+            QTest::keyClick(&w, key, Qt::ControlModifier);
+            QCoreApplication::sendPostedEvents();
+            w.repaint();
+            zoomSteps.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        state.SetIterationTime(zoomSteps.back() / 1e3);
+    }
+    if (w.width() != 1018)
+        fail("the zoom did not come back to the designed size", "Ctrl+0");
 }
 
 // The grid the scan walks, counted the way it steps (see forEachStipplePoint).
@@ -226,6 +253,14 @@ void printTable()
     std::printf("  target: median under a tenth of a 60 Hz frame (%.2f ms): %s\n", kChoiceTargetMs,
                 met ? "met" : "MISSED");
 
+    const double zoomMedian = percentile(zoomSteps, 0.5);
+    std::printf("\nA zoom step, from the key to a finished repaint at the new size\n");
+    std::printf("  median %.2f ms, p90 %.2f ms, max %.2f ms over %zu steps: %.0f%% of a frame; "
+                "target under one frame: %s\n",
+                zoomMedian, percentile(zoomSteps, 0.9), percentile(zoomSteps, 1.0),
+                zoomSteps.size(), 100.0 * zoomMedian / kFrameMs,
+                zoomMedian < kFrameMs ? "met" : "MISSED");
+
     std::printf("\nThe common-region scan alone (processor time)\n");
     std::printf("  %-40s %11s %8s %12s %11s\n", "figures", "grid points", "dots", "per scan",
                 "per point");
@@ -255,6 +290,10 @@ int main(int argc, char *argv[])
             distance)
             ->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark("zoom step, down and back", zoomStep)
+        ->UseManualTime()
+        ->Iterations(40)
+        ->Unit(benchmark::kMillisecond);
     const std::vector<Choice> all = everyListFigure();
     const std::pair<std::string, std::vector<Choice>> scanned[] = {
         {"r1 = r2 = 5, PQ = 0 (most dots)", {Choice{5, 5, 0}}},

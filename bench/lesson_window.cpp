@@ -1,8 +1,6 @@
-// The lesson's start-up as app/main.cpp does it (the application fitted to the screen, the window
-// shown at its designed place), ending after the first painted frame instead of waiting for the
-// pupil. On a screen too small for the window the program starts itself again once, as the lesson
-// does; the time then runs on through the second start, since the process and its environment stay
-// the same. With BENCH_PHASES set, the time each phase took goes to standard error.
+// The lesson's start-up as app/main.cpp does it (the application made, the window fitted to the
+// screen and shown at its designed place), ending after the first painted frame instead of waiting
+// for the pupil. With BENCH_PHASES set, the time each phase took goes to standard error.
 
 #include "app/launch.h"
 #include "firstframe.h"
@@ -25,14 +23,14 @@ int main(int argc, char *argv[])
         clock.restart();
     };
 
-    const std::unique_ptr<QApplication> application = launch::startApplication(argc, argv);
-    phase("application, fitted");
+    const launch::Started started = launch::startApplication(argc, argv);
+    phase("application");
 
     LessonWindow window;
     phase("window and controls");
     exitAfterFirstFrame(&window);
-    window.showFitted();
-    phase("show");
+    window.showFitted(started.largestZoom, started.fullScreen);
+    phase("fitted and shown");
     const int status = QApplication::exec();
     phase("first frame and exit");
     return status;

@@ -5,8 +5,8 @@
 //
 // Unless QT_QPA_PLATFORM says otherwise, everything runs on Qt's offscreen platform with one
 // screen of 1280 x 1024 at 96 dpi, where the designed window fits as it is. The lesson runs once
-// more per round on a 1024 x 768 screen, too small for the window and its frame: there it starts
-// itself again with a smaller font DPI, as it would on such a screen in a classroom.
+// more per round on a 1024 x 768 screen, too small for the window and its frame: there it finds
+// the largest zoom at which the window fits, as it would on such a screen in a classroom.
 // Usage: bench-startup [ROUNDS]
 
 #include <spawn.h>

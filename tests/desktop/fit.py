@@ -1,8 +1,9 @@
 #!/usr/bin/python3
-"""On a screen too small for it the window is scaled down as a whole until it fits with its title
-bar: the whole window, frame and title bar included, lies on the screen, its proportions are
-kept, its texts are drawn, and its controls answer where they are drawn (Home, clicked at its
-scaled place, ends the lesson). A window manager frames it, as on a pupil's desktop."""
+"""The window fits the pupil's screen, under a window manager as on a pupil's desktop. On a screen
+too small for it, or at a scale factor below 1, the lesson opens zoomed down as a whole: the
+framed window lies on the screen, keeps its proportions, draws its texts as text (Qt 6.4 itself
+draws them as black bars at factors below 1) and answers where it is drawn (Home ends the
+lesson). Where it fits it opens at its designed size. F11 fills the screen with it."""
 
 import desktop
 from desktop import DESIGN, MOST_BLACK, Session, check
@@ -10,43 +11,73 @@ from desktop import DESIGN, MOST_BLACK, Session, check
 FRAME = 36  # what the program leaves for a title bar and borders, in its own pixels
 
 
+def fitted(program, screen_w, screen_h, settings):
+    name = f"{screen_w} x {screen_h} {settings}"
+    factor = float(settings.get("QT_SCALE_FACTOR", 1))
+    with Session() as session:
+        display = session.xvfb(screen_w, screen_h)
+        session.window_manager(display)
+        lesson, window = desktop.start_lesson(session, display, program, **settings)
+        _, _, width, height = desktop.geometry(display, window)
+        # The window manager may move the window once it has framed it.
+        seen = []
+
+        def on_screen():
+            seen[:] = desktop.frame(display, window)
+            fx, fy, fw, fh = seen
+            return fx >= 0 and fy >= 0 and fx + fw <= screen_w and fy + fh <= screen_h
+        try:
+            desktop.wait_for("the framed window to lie on the screen", on_screen, 3)
+        except desktop.Failure:
+            raise desktop.Failure(f"{name}: the framed window at {seen[0]},{seen[1]} size "
+                                  f"{seen[2]} x {seen[3]} leaves the screen")
+        check(seen[3] > height, f"{name}: no title bar above the window: {seen}")
+        # As large as the screen and the factor allow, less a few hundredths where a text would
+        # not fit its box; never larger than designed, nor smaller than half.
+        room = max(0.5, min(1.0, factor,
+                            (screen_h - FRAME * max(factor, 1)) / DESIGN[1] / max(factor, 1)))
+        shrink = width / DESIGN[0] / max(factor, 1)
+        check(room - 0.05 <= shrink <= room + 0.002,
+              f"{name}: the window is {width} x {height}, zoomed {shrink:.3f} for {room:.3f}")
+        check(abs(width / DESIGN[0] - height / DESIGN[1]) < 0.005,
+              f"{name}: the window lost its proportions: {width} x {height}")
+        black = desktop.black_share(display, window)
+        check(black < MOST_BLACK, f"{name}: {black:.1%} of the window is black")
+        status = desktop.end_with_home(display, window, lesson, width / DESIGN[0])
+        check(status == 0, f"{name}: the lesson ended with status {status}")
+
+
+def full_screen(program):
+    with Session() as session:
+        display = session.xvfb(1920, 1080)
+        session.window_manager(display)
+        lesson, window = desktop.start_lesson(session, display, program)
+        desktop.x(display, "xdotool", "windowactivate", "--sync", window, "key", "F11")
+        desktop.wait_for("the lesson to fill the screen",
+                         lambda: desktop.geometry(display, window) == (0, 0, 1920, 1080))
+        black = desktop.black_share(display, window)
+        check(black < MOST_BLACK, f"full screen: {black:.1%} of the screen is black")
+        desktop.x(display, "xdotool", "key", "Escape")
+        desktop.wait_for("the window back at its designed size",
+                         lambda: desktop.geometry(display, window)[2:] == DESIGN)
+        lesson.terminate()
+        lesson.wait(timeout=desktop.TIMEOUT)
+
+
 def test(program):
     # A small laptop screen, an old 640 x 480 one, a 1366 x 768 one at 125 % (Xft.dpi 120, or
-    # QT_FONT_DPI 120), where Qt's pixels are 1.25 device pixels each; and a large screen at
-    # scale factors that leave the window just short of its height, or at half its size.
+    # QT_FONT_DPI 120), where Qt's pixels are 1.25 device pixels each; a large screen at scale
+    # factors that leave the window just short of its height, or at half its size; and the
+    # desktop's own factors below 1, and 1, on a screen that holds the window.
     for (screen_w, screen_h), settings in (((1024, 600), {}), ((640, 480), {}),
                                            ((1366, 768), {"QT_FONT_DPI": "120"}),
                                            ((1600, 1200), {"QT_SCALE_FACTOR": "1.5"}),
-                                           ((1600, 1200), {"QT_SCALE_FACTOR": "3"})):
-        name = f"{screen_w} x {screen_h} {settings}"
-        factor = float(settings.get("QT_SCALE_FACTOR", 1))
-        with Session() as session:
-            display = session.xvfb(screen_w, screen_h)
-            session.window_manager(display)
-            lesson, window = desktop.start_lesson(session, display, program, **settings)
-            _, _, width, height = desktop.geometry(display, window)
-            # The window manager may move the window once it has framed it.
-            seen = []
-
-            def on_screen():
-                seen[:] = desktop.frame(display, window)
-                fx, fy, fw, fh = seen
-                return fx >= 0 and fy >= 0 and fx + fw <= screen_w and fy + fh <= screen_h
-            try:
-                desktop.wait_for("the framed window to lie on the screen", on_screen, 3)
-            except desktop.Failure:
-                raise desktop.Failure(f"{name}: the framed window at {seen[0]},{seen[1]} size "
-                                      f"{seen[2]} x {seen[3]} leaves the screen")
-            check(seen[3] > height, f"{name}: no title bar above the window: {seen}")
-            # Not smaller than needed: the height the screen allows, less some 7 % at most.
-            check(height >= 0.93 * (screen_h - FRAME * factor),
-                  f"{name}: the window is smaller than the screen needs: {width} x {height}")
-            check(abs(width / DESIGN[0] - height / DESIGN[1]) < 0.005,
-                  f"{name}: the window lost its proportions: {width} x {height}")
-            black = desktop.black_share(display, window)
-            check(black < MOST_BLACK, f"{name}: {black:.1%} of the window is black")
-            status = desktop.end_with_home(display, window, lesson, width / DESIGN[0])
-            check(status == 0, f"{name}: the lesson ended with status {status}")
+                                           ((1600, 1200), {"QT_SCALE_FACTOR": "3"}),
+                                           ((1280, 1024), {}),
+                                           ((1280, 1024), {"QT_SCALE_FACTOR": "0.9"}),
+                                           ((1280, 1024), {"QT_SCALE_FACTOR": "0.5"})):
+        fitted(program, screen_w, screen_h, settings)
+    full_screen(program)
 
 
 desktop.main(test)
