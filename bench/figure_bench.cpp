@@ -273,8 +273,9 @@ void printTable()
 
 int main(int argc, char *argv[])
 {
+    // A screen that holds the window at its designed size, and more.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TEST_SCREENS);
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
 
