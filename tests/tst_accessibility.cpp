@@ -83,6 +83,9 @@ private slots:
         QVERIFY(rule->state().selected && !accessible(pupil.control("rule1"))->state().selected);
         QCOMPARE(rule->text(QAccessible::Description),
                  QStringLiteral("This rule holds for the circles you chose."));
+        // To the mouse its box says so in its tooltip, the note of the introduction.
+        QCOMPARE(pupil.box("rule3")->toolTip(), pupil.box("note")->toPlainText());
+        QVERIFY(pupil.box("rule1")->toolTip().isEmpty());
 
         QAccessibleInterface *figure = accessible(pupil.control("figureArea"));
         QCOMPARE(figure->role(), QAccessible::Graphic);
