@@ -16,36 +16,36 @@ int ruleFromGeometry(int r1, int r2, int d)
 namespace {
 
 const char *const kPlaceholders[] = {" r1", "r2", "PQ"};
-const int kFirst[] = {1, 1, 0}, kLast[] = {5, 5, 12};
-
-// The message line and the prompt line at each stage of the lesson ("-": hidden).
-enum Stage
-{
-    Invitation,
-    SelectRadii,
-    AskDistance,
-    Rearrange
-};
-const char *const kStageTexts[][2] = {
-    {"Author:  lessons@example.org    Mobile:  07700 900461",
-     "Let us test it for practice..    Click 'Next'."},
-    {"Now  select  length  of  radius  r₁  and  r₂  for  the  circles.", "-"},
-    {"-", " Select the distance PQ between  their centers P and Q"},
-    {"You can rearrange r₁ , r₂ and PQ", "-"}};
 const char *const kCaptions[] = {"r1Letter", "r2Letter", "distanceCaption"};
-
+const int kFirst[] = {1, 1, 0}, kLast[] = {5, 5, 12};
 const Qt::Key kKeys[] = {Qt::Key_Up,  Qt::Key_Down,    Qt::Key_Return, Qt::Key_Enter,
                          Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape};
+// Characters a pupil might type, numbers and what looks like them above all.
+const QString kTyped = QStringLiteral(" 0123456789+-.,eExabPQr") + QChar(0x00A0) + QChar(0x0663);
 
 } // namespace
+
+QString LessonModel::play(Pupil &pupil, int steps, const std::function<int()> &byte)
+{
+    QStringList log;
+    const auto next = [&] { return qMax(byte(), 0); };
+    for (int kind; log.size() < steps && (kind = byte()) >= 0;) {
+        Action action{"CPPTTKKK"[kind % 8], next() % 64, next() * 4 + next() % 4, {}};
+        for (int length = next() % 8; length > 0; --length)
+            action.text += kTyped.at(next() % kTyped.size());
+        log << QStringLiteral("%1: %2").arg(log.size()).arg(perform(pupil, action));
+        if (const QString wrong = disagreement(pupil); !wrong.isEmpty())
+            return log.mid(log.size() - 20).join(QStringLiteral("\n  ")) + "\n-> " + wrong;
+    }
+    pupil.click("home"); // the lesson ends as a pupil ends it
+    return {};
+}
 
 void LessonModel::choose(int list, int value)
 {
     m_chosen[list] = value;
     m_typed[list].reset();
     m_redrawnForRadius = list < 2;
-    if (list == 2 || (!m_chosen[2] && m_chosen[1 - list]))
-        m_stage = list == 2 ? Rearrange : AskDistance;
 }
 
 // Enter, Tab or leaving a list: a whole number it offers is chosen, anything else put back.
@@ -59,14 +59,7 @@ void LessonModel::commit(int list)
     m_typed[list].reset();
 }
 
-void LessonModel::leaveAllBut(int list)
-{
-    for (int i = 0; i < 3; ++i)
-        if (i != list)
-            commit(i);
-}
-
-QString LessonModel::perform(Pupil &pupil, const PupilAction &action)
+QString LessonModel::perform(Pupil &pupil, const Action &action)
 {
     QList<int> usable;
     for (int i = 0; i < 3; ++i)
@@ -77,10 +70,14 @@ QString LessonModel::perform(Pupil &pupil, const PupilAction &action)
         if (action.kind == 'K' && pupil.focus() == QLatin1String(kLists[i]))
             in = i;
     const char *list = in < 0 ? "" : kLists[in];
+    const auto leaveAllBut = [&](int kept) {
+        for (int i = 0; i < 3; ++i)
+            if (i != kept)
+                commit(i);
+    };
     if (action.kind == 'C') {
-        const bool print = action.target % 4 == 0 && pupil.shows("print");
         m_typed = {}; // the page changes, or the lesson is printed as it stands: typing goes
-        if (print) {
+        if (action.target % 4 == 0 && pupil.shows("print")) {
             const int copies = action.number % 3; // 0: the dialog is cancelled
             const QString file = m_paper.filePath(QStringLiteral("lesson.pdf"));
             const int before = pagesIn(file);
@@ -98,10 +95,6 @@ QString LessonModel::perform(Pupil &pupil, const PupilAction &action)
         pupil.click(button);
         m_practice = !m_practice;
         m_redrawnForRadius = false;
-        m_stage = !m_practice   ? Invitation
-                  : m_chosen[2] ? Rearrange
-                  : m_chosen[1] ? AskDistance
-                                : SelectRadii;
         return QStringLiteral("click %1").arg(button);
     } else if (in < 0) {
         return QStringLiteral("no list for '%1'").arg(action.kind);
@@ -141,17 +134,26 @@ QString LessonModel::disagreement(Pupil &pupil) const
         if (saw != wanted)
             wrong << QStringLiteral("%1 \"%2\", expected \"%3\"").arg(what).arg(saw).arg(wanted);
     };
+    const auto line = [&pupil](const char *name) {
+        return pupil.shows(name) ? pupil.text(name) : QStringLiteral("-");
+    };
+    // The message line and the prompt line ("-": hidden): the invitation, then the guided steps.
     const bool figure = m_practice && m_chosen[2];
+    const char *const lines[][2] = {
+        {"Author:  lessons@example.org    Mobile:  07700 900461",
+         "Let us test it for practice..    Click 'Next'."},
+        {"Now  select  length  of  radius  r1  and  r2  for  the  circles.", "-"},
+        {"-", " Select the distance PQ between  their centers P and Q"},
+        {"You can rearrange r1 , r2 and PQ", "-"}};
+    const int stage = !m_practice ? 0 : figure ? 3 : m_chosen[1] ? 2 : 1;
+    expect("message line", line("messageLine"), QString(lines[stage][0]));
+    expect("prompt line", line("promptLine"), QString(lines[stage][1]));
     expect("Next shown", pupil.shows("next"), !m_practice);
     expect("Back shown", pupil.shows("back"), m_practice);
     expect("Print shown", pupil.shows("print"), figure);
     expect("printing", m_printing, QString());
     expect("rule", pupil.highlightedRule(),
            figure ? ruleFromGeometry(*m_chosen[0], *m_chosen[1], *m_chosen[2]) : 0);
-    expect("message line", pupil.shows("messageLine") ? pupil.text("messageLine") : "-",
-           QString::fromUtf8(kStageTexts[m_stage][0]));
-    expect("prompt line", pupil.shows("promptLine") ? pupil.text("promptLine") : "-",
-           QString(kStageTexts[m_stage][1]));
     for (int i = 0; i < 3; ++i) {
         const QString name = QLatin1String(kLists[i]);
         expect(name + " shown", pupil.shows(kLists[i]), m_practice);

@@ -70,9 +70,14 @@ public:
     int printDialogs() const { return m_printDialogs; }
 
     bool shows(const char *name) { return control(name)->isVisible(); }
-    // What a control reads; in a text box, digits set lowered and small read as subscripts (r₁),
-    // and any other such character after an underscore.
-    QString text(const char *name);
+    // What a control reads: a text box's or label's text, a list's field.
+    QString text(const char *name)
+    {
+        QWidget *widget = control(name);
+        if (auto *edit = qobject_cast<QTextEdit *>(widget))
+            return edit->toPlainText();
+        return widget->property(widget->inherits("QComboBox") ? "currentText" : "text").toString();
+    }
     // The name of the control with the keyboard focus.
     QString focus()
     {
