@@ -1,5 +1,7 @@
 #include "lessonmodel.h"
 
+#include "platform/design.h"
+
 #include <QRegularExpression>
 
 int ruleFromGeometry(int r1, int r2, int d)
@@ -134,7 +136,7 @@ QString LessonModel::disagreement(Pupil &pupil) const
         if (saw != wanted)
             wrong << QStringLiteral("%1 \"%2\", expected \"%3\"").arg(what).arg(saw).arg(wanted);
     };
-    const auto line = [&pupil](const char *name) {
+    const auto reads = [&pupil](const char *name) {
         return pupil.shows(name) ? pupil.text(name) : QStringLiteral("-");
     };
     // The message line and the prompt line ("-": hidden): the invitation, then the guided steps.
@@ -146,8 +148,8 @@ QString LessonModel::disagreement(Pupil &pupil) const
         {"-", " Select the distance PQ between  their centers P and Q"},
         {"You can rearrange r1 , r2 and PQ", "-"}};
     const int stage = !m_practice ? 0 : figure ? 3 : m_chosen[1] ? 2 : 1;
-    expect("message line", line("messageLine"), QString(lines[stage][0]));
-    expect("prompt line", line("promptLine"), QString(lines[stage][1]));
+    expect("message line", reads("messageLine"), QString(lines[stage][0]));
+    expect("prompt line", reads("promptLine"), QString(lines[stage][1]));
     expect("Next shown", pupil.shows("next"), !m_practice);
     expect("Back shown", pupil.shows("back"), m_practice);
     expect("Print shown", pupil.shows("print"), figure);
@@ -164,10 +166,20 @@ QString LessonModel::disagreement(Pupil &pupil) const
                : m_chosen[i] ? QString::number(*m_chosen[i])
                              : kPlaceholders[i]);
     }
-    const int d = m_chosen[2].value_or(0);
-    if (!figure)
-        expect("the centre line bare", pupil.bareRow(13, 1.5, 25.5), true);
-    else if (!m_redrawnForRadius) // drawn for a distance: P's centre dot on top
-        expect("P's centre", pupil.seenAt(13 - d / 2.0, 13).name(), seen::green.name());
+    // The centre line, 13 cm from the top: bare without a figure; drawn for a distance, P's
+    // centre dot on top.
+    const int y = design::pixelsAt(13), d = m_chosen[2].value_or(0);
+    const QImage line = pupil.look(QRect(0, y, pupil.window().width(), 1));
+    if (!figure) {
+        QStringList colours;
+        for (int x = design::pixelsAt(1.5); x < design::pixelsAt(25.5); ++x)
+            colours << line.pixelColor(x, 0).name();
+        colours.removeDuplicates();
+        expect("the centre line", colours.join(' '), QStringLiteral("#d5ffdc"));
+    } else if (!m_redrawnForRadius) {
+        expect("P's centre",
+               line.pixelColor(int(design::centimetresToPixels(13 - d / 2.0)), 0).name(),
+               "#00c000");
+    }
     return wrong.join(QStringLiteral("; "));
 }

@@ -1,7 +1,5 @@
 #include "pupil.h"
 
-#include "platform/design.h"
-
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
@@ -13,7 +11,6 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QTextBlock>
 #include <QTimer>
 
 Pupil::Pupil(int cueBeatMs) : m_window(cueBeatMs)
@@ -114,33 +111,11 @@ QStringList Pupil::print(int copies, const QString &file, const std::function<vo
 int Pupil::highlightedRule()
 {
     int found = 0;
-    for (int k = 0; k < 5; ++k)
-        if (box(kRules[k])->palette().color(QPalette::Base) == seen::yellow)
-            found = found ? -1 : k + 1;
+    for (int k = 1; k <= 5; ++k)
+        if (box(qPrintable(QStringLiteral("rule%1").arg(k)))->palette().color(QPalette::Base) ==
+            QColor(Qt::yellow))
+            found = found ? -1 : k;
     return found;
-}
-
-QColor Pupil::seenAt(double xCm, double yCm)
-{
-    const QPoint at(int(design::centimetresToPixels(xCm)), int(design::centimetresToPixels(yCm)));
-    return m_window.grab(QRect(at, QSize(1, 1))).toImage().pixelColor(0, 0);
-}
-
-QImage Pupil::figure()
-{
-    return m_window.grab(QRect(0, design::pixelsAt(7.8), m_window.width(), design::pixelsAt(11)))
-        .toImage();
-}
-
-bool Pupil::bareRow(double yCm, double x0Cm, double x1Cm)
-{
-    const QRect row(design::pixelsAt(x0Cm), design::pixelsAt(yCm),
-                    design::pixelsAt(x1Cm) - design::pixelsAt(x0Cm), 1);
-    const QImage image = m_window.grab(row).toImage().convertToFormat(QImage::Format_RGB32);
-    for (int x = 0; x < image.width(); ++x)
-        if (image.pixelColor(x, 0) != seen::paleGreen)
-            return false;
-    return true;
 }
 
 int pagesIn(const QString &pdf)
