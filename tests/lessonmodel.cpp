@@ -32,10 +32,13 @@ QString LessonModel::play(Pupil &pupil, int steps, const std::function<int()> &b
     QStringList log;
     const auto next = [&] { return qMax(byte(), 0); };
     for (int kind; log.size() < steps && (kind = byte()) >= 0;) {
-        Action action{"CPPTTKKK"[kind % 8], next() % 64, next() * 4 + next() % 4, {}};
+        const int target = next() % 64, number = next() * 4 + next() % 4;
+        QString text;
         for (int length = next() % 8; length > 0; --length)
-            action.text += kTyped.at(next() % kTyped.size());
-        log << QStringLiteral("%1: %2").arg(log.size()).arg(perform(pupil, action));
+            text += kTyped.at(next() % kTyped.size());
+        log << QStringLiteral("%1: %2")
+                   .arg(log.size())
+                   .arg(perform(pupil, "CPPTTKKK"[kind % 8], target, number, text));
         if (const QString wrong = disagreement(pupil); !wrong.isEmpty())
             return log.mid(log.size() - 20).join(QStringLiteral("\n  ")) + "\n-> " + wrong;
     }
@@ -61,15 +64,15 @@ void LessonModel::commit(int list)
     m_typed[list].reset();
 }
 
-QString LessonModel::perform(Pupil &pupil, const Action &action)
+QString LessonModel::perform(Pupil &pupil, char kind, int target, int number, const QString &text)
 {
     QList<int> usable;
     for (int i = 0; i < 3; ++i)
         if (pupil.shows(kLists[i]) && pupil.list(kLists[i])->isEnabled())
             usable.append(i);
-    int in = usable.isEmpty() ? -1 : usable[action.target % usable.size()];
+    int in = usable.isEmpty() ? -1 : usable[target % usable.size()];
     for (int i : usable) // a key goes to the list the pupil is in, if any
-        if (action.kind == 'K' && pupil.focus() == QLatin1String(kLists[i]))
+        if (kind == 'K' && pupil.focus() == QLatin1String(kLists[i]))
             in = i;
     const char *list = in < 0 ? "" : kLists[in];
     const auto leaveAllBut = [&](int kept) {
@@ -77,20 +80,19 @@ QString LessonModel::perform(Pupil &pupil, const Action &action)
             if (i != kept)
                 commit(i);
     };
-    if (action.kind == 'C') {
+    if (kind == 'C') {
         m_typed = {}; // the page changes, or the lesson is printed as it stands: typing goes
-        if (action.target % 4 == 0 && pupil.shows("print")) {
-            const int copies = action.number % 3; // 0: the dialog is cancelled
+        if (target % 4 == 0 && pupil.shows("print")) {
+            const int copies = number % 3; // 0: the dialog is cancelled
             const QString file = m_paper.filePath(QStringLiteral("lesson.pdf"));
             const int before = pagesIn(file);
-            const QStringList messages = pupil.print(copies, file);
-            const int pages = pagesIn(file);
-            m_printing = !messages.isEmpty() || pages != (copies ? copies : before)
-                             ? QStringLiteral("%1 pages for %2 copies, saying \"%3\"")
-                                   .arg(pages)
-                                   .arg(copies)
-                                   .arg(messages.join(' '))
-                             : QString();
+            const QStringList said = pupil.print(copies, file);
+            if (const int pages = pagesIn(file);
+                !said.isEmpty() || pages != (copies ? copies : before))
+                m_printing = QStringLiteral("%1 pages for %2 copies, saying \"%3\"")
+                                 .arg(pages)
+                                 .arg(copies)
+                                 .arg(said.join(' '));
             return QStringLiteral("print %1 copies").arg(copies);
         }
         const char *button = pupil.shows("next") ? "next" : "back";
@@ -99,25 +101,25 @@ QString LessonModel::perform(Pupil &pupil, const Action &action)
         m_redrawnForRadius = false;
         return QStringLiteral("click %1").arg(button);
     } else if (in < 0) {
-        return QStringLiteral("no list for '%1'").arg(action.kind);
-    } else if (action.kind == 'P') {
-        const int item = kFirst[in] + action.number % (kLast[in] - kFirst[in] + 1);
+        return QStringLiteral("no list for '%1'").arg(kind);
+    } else if (kind == 'P') {
+        const int item = kFirst[in] + number % (kLast[in] - kFirst[in] + 1);
         pupil.pick(list, item);
         leaveAllBut(in);
         choose(in, item);
         return QStringLiteral("pick %1 in %2").arg(item).arg(list);
-    } else if (action.kind == 'T') {
-        pupil.type(list, action.text);
+    } else if (kind == 'T') {
+        pupil.type(list, text);
         leaveAllBut(in);
-        if (!action.text.isEmpty())
-            m_typed[in] = action.text;
-        return QStringLiteral("type \"%1\" in %2").arg(action.text, list);
+        if (!text.isEmpty())
+            m_typed[in] = text;
+        return QStringLiteral("type \"%1\" in %2").arg(text, list);
     }
     if (pupil.focus() != QLatin1String(list)) {
         pupil.list(list)->setFocus(Qt::MouseFocusReason); // the pupil clicks into the list
         leaveAllBut(in);
     }
-    const Qt::Key key = kKeys[action.number % std::size(kKeys)];
+    const Qt::Key key = kKeys[number % std::size(kKeys)];
     pupil.press(key);
     const int item = m_chosen[in].value_or(kFirst[in] - 1) + (key == Qt::Key_Up ? -1 : 1);
     if (key == Qt::Key_Escape)

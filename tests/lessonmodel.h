@@ -27,15 +27,8 @@ public:
 private:
     // One thing a pupil does, resolved against the window as it stands: a kind (Click, Pick,
     // Type, Key), a target (which of the usable lists or buttons), a number (an item, a key, the
-    // copies asked of Print) and, for typing, the text.
-    struct Action
-    {
-        char kind;
-        int target;
-        int number;
-        QString text;
-    };
-    QString perform(Pupil &pupil, const Action &action);
+    // copies asked of Print) and, for typing, the text. Says in words what was done.
+    QString perform(Pupil &pupil, char kind, int target, int number, const QString &text);
     QString disagreement(Pupil &pupil) const;
     void choose(int list, int value);
     void commit(int list);

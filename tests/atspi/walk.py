@@ -8,51 +8,31 @@ accessibility bus and an X display of its own."""
 
 import importlib.util
 import os
-import shutil
-import signal
 import subprocess
 import sys
-import uuid
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
 import desktop  # noqa: E402  the shared display, process and waiting harness
-from desktop import Session, check, clean_environment  # noqa: E402
+from desktop import check  # noqa: E402
 
 KEYS = {"Next": "Alt+N", "Back": "Alt+B", "Print": "Alt+P", "Home": "Alt+H"}
-MARK = "TWO_CIRCLES_ATSPI_RUN"
 
 
 def test(program):
-    missing = [package for package, there in (
-        ("python3-pyatspi", importlib.util.find_spec("pyatspi")),
-        ("at-spi2-core", os.path.exists("/usr/libexec/at-spi-bus-launcher")),
-        ("dbus-daemon", shutil.which("dbus-daemon"))) if not there]
-    check(not missing, "this test needs the Debian packages " + " ".join(missing))
-    # What the session bus starts for this run (the accessibility bus and its registry) inherits
-    # the marker, so that the end of the test finds it; also when stopped by a timeout.
-    marker = uuid.uuid4().hex
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
-    try:
-        with Session() as session:
-            bus = desktop.session_bus(session, clean_environment(**{MARK: marker}))
-            os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus  # where libatspi asks for the a11y bus
-            display = session.xvfb(1280, 1024)
-            # Only in a window that a window manager has activated does a control report focus.
-            session.window_manager(display)
-            # A screen reader listens before the lesson starts; Qt reads the listeners as it
-            # starts, and one added meanwhile may be missed.
-            import pyatspi
-            events = []
-            pyatspi.Registry.registerEventListener(
-                lambda e: events.append((e.type, e.source.name, e.detail1)),
-                "object:state-changed:selected", "object:property-change:accessible-description",
-                "object:state-changed:showing")
-            lesson, _ = desktop.start_lesson(session, display, program,
-                                             DBUS_SESSION_BUS_ADDRESS=bus,
-                                             QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-            walk(lesson, events)
-    finally:
-        desktop.end_processes(lambda: desktop.processes_with(f"{MARK}={marker}"))
+    check(importlib.util.find_spec("pyatspi"), "this test needs the Debian package python3-pyatspi")
+    with desktop.accessible_desktop() as (session, env):
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
+        # A screen reader listens before the lesson starts; Qt reads the listeners as it starts,
+        # and one added meanwhile may be missed.
+        import pyatspi
+        events = []
+        pyatspi.Registry.registerEventListener(
+            lambda e: events.append((e.type, e.source.name, e.detail1)),
+            "object:state-changed:selected", "object:property-change:accessible-description",
+            "object:state-changed:showing")
+        lesson, _ = desktop.start_lesson(session, env["DISPLAY"], program,
+                                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **env)
+        walk(lesson, events)
 
 
 def walk(lesson, events):

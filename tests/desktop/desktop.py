@@ -2,6 +2,7 @@
 it, bounded waits, and cleaning up every process they started, also when a check fails."""
 
 import atexit
+import contextlib
 import os
 import re
 import shutil
@@ -11,6 +12,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import uuid
 
 TIMEOUT = 10.0  # every wait is a poll against a deadline, never a fixed sleep
 CAPTION = "Chapter 4:  Relative Positions of Two Circles in a Plane."
@@ -105,12 +107,6 @@ class Session:
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for("the window manager",
                  lambda: "window id" in x(display, "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
-
-
-def session_bus(session, env):
-    """A private D-Bus session bus with the environment; returns its address."""
-    return session.announced(["dbus-daemon", "--session", "--nofork", "--print-address={fd}"],
-                             env=env)
 
 
 def x(display, *args):
@@ -222,6 +218,33 @@ def end_processes(find):
         except Failure:
             pass
     raise Failure(f"processes outlived the test: {find()}")
+
+
+@contextlib.contextmanager
+def accessible_desktop(**env):
+    """A display with a window manager (only in a window it has activated does a control report
+    the focus), a session bus of its own and the accessibility bus on it; yields the session and
+    the environment to run programs in. On leaving it ends, also when the test is stopped by a
+    timeout, what the bus started too: all of it carries a marker in its environment."""
+    launcher = "/usr/libexec/at-spi-bus-launcher"
+    check(os.path.exists(launcher) and shutil.which("dbus-daemon"),
+          "this test needs the Debian packages at-spi2-core and dbus-daemon")
+    marker = uuid.uuid4().hex
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
+    try:
+        with Session() as session:
+            env.update(DISPLAY=session.xvfb(1280, 1024), TWO_CIRCLES_RUN=marker)
+            env["DBUS_SESSION_BUS_ADDRESS"] = session.announced(
+                ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"],
+                env=clean_environment(**env))
+            session.start([launcher, "--launch-immediately"], env=clean_environment(**env),
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            session.window_manager(env["DISPLAY"])
+            wait_for("the accessibility bus", lambda: "unix:" in x(
+                env["DISPLAY"], "xprop", "-root", "AT_SPI_BUS"))
+            yield session, env
+    finally:
+        end_processes(lambda: processes_with(f"TWO_CIRCLES_RUN={marker}"))
 
 
 def main(test):
