@@ -189,34 +189,20 @@ def environment_of(pid):
         return []
 
 
-def processes_with(entry, names=None):
-    """The live processes, other than this one, whose environment holds the entry, as (pid,
-    name); only those of the given names, if any."""
-    found = []
-    for pid in map(int, filter(str.isdigit, os.listdir("/proc"))):
-        try:
-            with open(f"/proc/{pid}/comm") as comm:
-                name = comm.read().strip()
-        except OSError:
-            continue  # gone meanwhile
-        if pid != os.getpid() and name in (names or [name]) and \
-                entry.encode() in environment_of(pid):
-            found.append((pid, name))
-    return found
+def processes_with(entry):
+    """The live processes, other than this one, whose environment holds the entry."""
+    return [pid for pid in map(int, filter(str.isdigit, os.listdir("/proc")))
+            if pid != os.getpid() and entry.encode() in environment_of(pid)]
 
 
 def end_processes(find):
     """Ends the processes find() returns, politely first, and waits until none is left."""
     for sig in (signal.SIGTERM, signal.SIGKILL):
-        for pid, _ in find():
-            try:
+        for pid in find():
+            with contextlib.suppress(OSError):
                 os.kill(pid, sig)
-            except OSError:
-                pass
-        try:
+        with contextlib.suppress(Failure):
             return wait_for("the processes to end", lambda: not find(), 3)
-        except Failure:
-            pass
     raise Failure(f"processes outlived the test: {find()}")
 
 
