@@ -1,6 +1,7 @@
 // What a pupil who does not do as expected meets: Tab straight after typing, values from every
-// route that are no item of the list, double-clicks, and shortcuts pressed in a list while its
-// pop-up is open or a value is typed.
+// route that are no item of the list, double-clicks, shortcuts pressed in a list while its pop-up
+// is open or a value is typed, and a print cancelled or failed. (The printed pages, at true
+// scale, are the renders'.)
 
 #include "pupil.h"
 
@@ -178,6 +179,25 @@ private slots:
             pupil.press(Qt::Key_N, Qt::AltModifier);
             QTRY_COMPARE(pupil.focus(), name);
         }
+    }
+
+    // Cancelled, nothing is written and nothing changes; on a device that takes nothing the
+    // pupil is told, once, and the next print works.
+    void aPrintCancelledOrFailed()
+    {
+        QTemporaryDir paper;
+        Pupil pupil;
+        pupil.practise({3, 2, 4});
+        const QImage before = pupil.look();
+        QVERIFY(pupil.print(0, paper.filePath("lesson.pdf")).isEmpty());
+        QCOMPARE(pupil.printDialogs(), 1);
+        QCOMPARE(pagesIn(paper.filePath("lesson.pdf")), -1);
+        QCOMPARE(pupil.look(), before);
+        QCOMPARE(
+            pupil.print(1, QStringLiteral("/dev/full")),
+            QStringList(QStringLiteral("The lesson was not printed: No space left on device.")));
+        QVERIFY(pupil.print(2, paper.filePath("lesson.pdf")).isEmpty());
+        QCOMPARE(pagesIn(paper.filePath("lesson.pdf")), 2);
     }
 };
 
