@@ -1,5 +1,7 @@
 #include "lessonmodel.h"
 
+#include "platform/design.h"
+
 #include <QRegularExpression>
 
 int ruleFromGeometry(int r1, int r2, int d)
@@ -16,36 +18,39 @@ int ruleFromGeometry(int r1, int r2, int d)
 namespace {
 
 const char *const kPlaceholders[] = {" r1", "r2", "PQ"};
-const int kFirst[] = {1, 1, 0}, kLast[] = {5, 5, 12};
-
-// The message line and the prompt line at each stage of the lesson ("-": hidden).
-enum Stage
-{
-    Invitation,
-    SelectRadii,
-    AskDistance,
-    Rearrange
-};
-const char *const kStageTexts[][2] = {
-    {"Author:  lessons@example.org    Mobile:  07700 900461",
-     "Let us test it for practice..    Click 'Next'."},
-    {"Now  select  length  of  radius  r₁  and  r₂  for  the  circles.", "-"},
-    {"-", " Select the distance PQ between  their centers P and Q"},
-    {"You can rearrange r₁ , r₂ and PQ", "-"}};
 const char *const kCaptions[] = {"r1Letter", "r2Letter", "distanceCaption"};
-
+const int kFirst[] = {1, 1, 0}, kLast[] = {5, 5, 12};
 const Qt::Key kKeys[] = {Qt::Key_Up,  Qt::Key_Down,    Qt::Key_Return, Qt::Key_Enter,
                          Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape};
+// Characters a pupil might type, numbers and what looks like them above all.
+const QString kTyped = QStringLiteral(" 0123456789+-.,eExabPQr") + QChar(0x00A0) + QChar(0x0663);
 
 } // namespace
+
+QString LessonModel::play(Pupil &pupil, int steps, const std::function<int()> &byte)
+{
+    QStringList log;
+    const auto next = [&] { return qMax(byte(), 0); };
+    for (int kind; log.size() < steps && (kind = byte()) >= 0;) {
+        const int target = next() % 64, number = next() * 4 + next() % 4;
+        QString text;
+        for (int length = next() % 8; length > 0; --length)
+            text += kTyped.at(next() % kTyped.size());
+        log << QStringLiteral("%1: %2")
+                   .arg(log.size())
+                   .arg(perform(pupil, "CPPTTKKK"[kind % 8], target, number, text));
+        if (const QString wrong = disagreement(pupil); !wrong.isEmpty())
+            return log.mid(log.size() - 20).join(QStringLiteral("\n  ")) + "\n-> " + wrong;
+    }
+    pupil.click("home"); // the lesson ends as a pupil ends it
+    return {};
+}
 
 void LessonModel::choose(int list, int value)
 {
     m_chosen[list] = value;
     m_typed[list].reset();
     m_redrawnForRadius = list < 2;
-    if (list == 2 || (!m_chosen[2] && m_chosen[1 - list]))
-        m_stage = list == 2 ? Rearrange : AskDistance;
 }
 
 // Enter, Tab or leaving a list: a whole number it offers is chosen, anything else put back.
@@ -59,70 +64,62 @@ void LessonModel::commit(int list)
     m_typed[list].reset();
 }
 
-void LessonModel::leaveAllBut(int list)
-{
-    for (int i = 0; i < 3; ++i)
-        if (i != list)
-            commit(i);
-}
-
-QString LessonModel::perform(Pupil &pupil, const PupilAction &action)
+QString LessonModel::perform(Pupil &pupil, char kind, int target, int number, const QString &text)
 {
     QList<int> usable;
     for (int i = 0; i < 3; ++i)
         if (pupil.shows(kLists[i]) && pupil.list(kLists[i])->isEnabled())
             usable.append(i);
-    int in = usable.isEmpty() ? -1 : usable[action.target % usable.size()];
+    int in = usable.isEmpty() ? -1 : usable[target % usable.size()];
     for (int i : usable) // a key goes to the list the pupil is in, if any
-        if (action.kind == 'K' && pupil.focus() == QLatin1String(kLists[i]))
+        if (kind == 'K' && pupil.focus() == QLatin1String(kLists[i]))
             in = i;
     const char *list = in < 0 ? "" : kLists[in];
-    if (action.kind == 'C') {
-        const bool print = action.target % 4 == 0 && pupil.shows("print");
+    const auto leaveAllBut = [&](int kept) {
+        for (int i = 0; i < 3; ++i)
+            if (i != kept)
+                commit(i);
+    };
+    if (kind == 'C') {
         m_typed = {}; // the page changes, or the lesson is printed as it stands: typing goes
-        if (print) {
-            const int copies = action.number % 3; // 0: the dialog is cancelled
+        if (target % 4 == 0 && pupil.shows("print")) {
+            const int copies = number % 3; // 0: the dialog is cancelled
             const QString file = m_paper.filePath(QStringLiteral("lesson.pdf"));
             const int before = pagesIn(file);
-            const QStringList messages = pupil.print(copies, file);
-            const int pages = pagesIn(file);
-            m_printing = !messages.isEmpty() || pages != (copies ? copies : before)
-                             ? QStringLiteral("%1 pages for %2 copies, saying \"%3\"")
-                                   .arg(pages)
-                                   .arg(copies)
-                                   .arg(messages.join(' '))
-                             : QString();
+            const QStringList said = pupil.print(copies, file);
+            if (const int pages = pagesIn(file);
+                !said.isEmpty() || pages != (copies ? copies : before))
+                m_printing = QStringLiteral("%1 pages for %2 copies, saying \"%3\"")
+                                 .arg(pages)
+                                 .arg(copies)
+                                 .arg(said.join(' '));
             return QStringLiteral("print %1 copies").arg(copies);
         }
         const char *button = pupil.shows("next") ? "next" : "back";
         pupil.click(button);
         m_practice = !m_practice;
         m_redrawnForRadius = false;
-        m_stage = !m_practice   ? Invitation
-                  : m_chosen[2] ? Rearrange
-                  : m_chosen[1] ? AskDistance
-                                : SelectRadii;
         return QStringLiteral("click %1").arg(button);
     } else if (in < 0) {
-        return QStringLiteral("no list for '%1'").arg(action.kind);
-    } else if (action.kind == 'P') {
-        const int item = kFirst[in] + action.number % (kLast[in] - kFirst[in] + 1);
+        return QStringLiteral("no list for '%1'").arg(kind);
+    } else if (kind == 'P') {
+        const int item = kFirst[in] + number % (kLast[in] - kFirst[in] + 1);
         pupil.pick(list, item);
         leaveAllBut(in);
         choose(in, item);
         return QStringLiteral("pick %1 in %2").arg(item).arg(list);
-    } else if (action.kind == 'T') {
-        pupil.type(list, action.text);
+    } else if (kind == 'T') {
+        pupil.type(list, text);
         leaveAllBut(in);
-        if (!action.text.isEmpty())
-            m_typed[in] = action.text;
-        return QStringLiteral("type \"%1\" in %2").arg(action.text, list);
+        if (!text.isEmpty())
+            m_typed[in] = text;
+        return QStringLiteral("type \"%1\" in %2").arg(text, list);
     }
     if (pupil.focus() != QLatin1String(list)) {
         pupil.list(list)->setFocus(Qt::MouseFocusReason); // the pupil clicks into the list
         leaveAllBut(in);
     }
-    const Qt::Key key = kKeys[action.number % std::size(kKeys)];
+    const Qt::Key key = kKeys[number % std::size(kKeys)];
     pupil.press(key);
     const int item = m_chosen[in].value_or(kFirst[in] - 1) + (key == Qt::Key_Up ? -1 : 1);
     if (key == Qt::Key_Escape)
@@ -141,17 +138,26 @@ QString LessonModel::disagreement(Pupil &pupil) const
         if (saw != wanted)
             wrong << QStringLiteral("%1 \"%2\", expected \"%3\"").arg(what).arg(saw).arg(wanted);
     };
+    const auto reads = [&pupil](const char *name) {
+        return pupil.shows(name) ? pupil.text(name) : QStringLiteral("-");
+    };
+    // The message line and the prompt line ("-": hidden): the invitation, then the guided steps.
     const bool figure = m_practice && m_chosen[2];
+    const char *const lines[][2] = {
+        {"Author:  lessons@example.org    Mobile:  07700 900461",
+         "Let us test it for practice..    Click 'Next'."},
+        {"Now  select  length  of  radius  r1  and  r2  for  the  circles.", "-"},
+        {"-", " Select the distance PQ between  their centers P and Q"},
+        {"You can rearrange r1 , r2 and PQ", "-"}};
+    const int stage = !m_practice ? 0 : figure ? 3 : m_chosen[1] ? 2 : 1;
+    expect("message line", reads("messageLine"), QString(lines[stage][0]));
+    expect("prompt line", reads("promptLine"), QString(lines[stage][1]));
     expect("Next shown", pupil.shows("next"), !m_practice);
     expect("Back shown", pupil.shows("back"), m_practice);
     expect("Print shown", pupil.shows("print"), figure);
     expect("printing", m_printing, QString());
     expect("rule", pupil.highlightedRule(),
            figure ? ruleFromGeometry(*m_chosen[0], *m_chosen[1], *m_chosen[2]) : 0);
-    expect("message line", pupil.shows("messageLine") ? pupil.text("messageLine") : "-",
-           QString::fromUtf8(kStageTexts[m_stage][0]));
-    expect("prompt line", pupil.shows("promptLine") ? pupil.text("promptLine") : "-",
-           QString(kStageTexts[m_stage][1]));
     for (int i = 0; i < 3; ++i) {
         const QString name = QLatin1String(kLists[i]);
         expect(name + " shown", pupil.shows(kLists[i]), m_practice);
@@ -162,10 +168,20 @@ QString LessonModel::disagreement(Pupil &pupil) const
                : m_chosen[i] ? QString::number(*m_chosen[i])
                              : kPlaceholders[i]);
     }
-    const int d = m_chosen[2].value_or(0);
-    if (!figure)
-        expect("the centre line bare", pupil.bareRow(13, 1.5, 25.5), true);
-    else if (!m_redrawnForRadius) // drawn for a distance: P's centre dot on top
-        expect("P's centre", pupil.seenAt(13 - d / 2.0, 13).name(), seen::green.name());
+    // The centre line, 13 cm from the top: bare without a figure; drawn for a distance, P's
+    // centre dot on top.
+    const int y = design::pixelsAt(13), d = m_chosen[2].value_or(0);
+    const QImage line = pupil.look(QRect(0, y, pupil.window().width(), 1));
+    if (!figure) {
+        QStringList colours;
+        for (int x = design::pixelsAt(1.5); x < design::pixelsAt(25.5); ++x)
+            colours << line.pixelColor(x, 0).name();
+        colours.removeDuplicates();
+        expect("the centre line", colours.join(' '), QStringLiteral("#d5ffdc"));
+    } else if (!m_redrawnForRadius) {
+        expect("P's centre",
+               line.pixelColor(int(design::centimetresToPixels(13 - d / 2.0)), 0).name(),
+               "#00c000");
+    }
     return wrong.join(QStringLiteral("; "));
 }

@@ -13,37 +13,29 @@
 // two points, touch in one, or do not meet.
 int ruleFromGeometry(int r1, int r2, int d);
 
-// One thing a pupil does, resolved against the window as it stands: a kind (Click, Pick, Type,
-// Key), a target (which of the usable lists or buttons), a number (an item, a key, the copies
-// asked of Print) and, for typing, the text.
-struct PupilAction
-{
-    char kind;
-    int target;
-    int number;
-    QString text;
-};
-
 // What the window must show, worked out from what the pupil has done by the lesson's rules,
 // independently of the program: the page, the choice, what is typed and not committed, the
 // prompts, the figure and the rule that holds, and what Print puts on paper.
 class LessonModel
 {
 public:
-    // Does the action on the window and on the model; says in words what was done.
-    QString perform(Pupil &pupil, const PupilAction &action);
-    // What the window shows differently from the model, or nothing.
-    QString disagreement(Pupil &pupil) const;
+    // Plays up to `steps` actions read from a stream of bytes (a seeded random one, or a fuzzer's;
+    // -1 when it has run dry) on the window and on the model. Returns the first disagreement
+    // between them, after the last actions that led to it; nothing if they agreed throughout.
+    QString play(Pupil &pupil, int steps, const std::function<int()> &byte);
 
 private:
+    // One thing a pupil does, resolved against the window as it stands: a kind (Click, Pick,
+    // Type, Key), a target (which of the usable lists or buttons), a number (an item, a key, the
+    // copies asked of Print) and, for typing, the text. Says in words what was done.
+    QString perform(Pupil &pupil, char kind, int target, int number, const QString &text);
+    QString disagreement(Pupil &pupil) const;
     void choose(int list, int value);
     void commit(int list);
-    void leaveAllBut(int list);
 
     bool m_practice = false;
     std::array<std::optional<int>, 3> m_chosen;
     std::array<std::optional<QString>, 3> m_typed;
-    int m_stage = 0;
     bool m_redrawnForRadius = false;
     QString m_printing; // what went wrong with the last print, if anything
     QTemporaryDir m_paper;

@@ -1,7 +1,5 @@
 #include "pupil.h"
 
-#include "platform/design.h"
-
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
@@ -14,7 +12,6 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
-#include <QTextBlock>
 #include <QTimer>
 
 Pupil::Pupil(int cueBeatMs) : m_window(cueBeatMs)
@@ -50,7 +47,10 @@ void Pupil::type(const char *name, const QString &text)
     ChoiceList *l = list(name);
     l->setFocus(Qt::MouseFocusReason);
     l->lineEdit()->selectAll();
-    QTest::keyClicks(l, text);
+    // Qt Test's keyClicks takes Latin-1 only; anything else comes as a key Qt does not know.
+    for (const QChar c : text)
+        c.toLatin1() ? QTest::keyClick(l, c.toLatin1())
+                     : QTest::sendKeyEvent(QTest::Click, l, Qt::Key_unknown, c, Qt::NoModifier);
 }
 
 void Pupil::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
@@ -117,57 +117,14 @@ QStringList Pupil::print(int copies, const QString &file, const std::function<vo
     return messages;
 }
 
-QString Pupil::text(const char *name)
-{
-    QWidget *widget = control(name);
-    if (auto *edit = qobject_cast<QTextEdit *>(widget)) {
-        QString seen;
-        for (auto it = edit->document()->begin().begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            const bool lowered =
-                format.baselineOffset() < 0 && format.fontPointSize() == design::zoomedPoints(7);
-            for (const QChar c : it.fragment().text())
-                seen += !lowered      ? QString(c)
-                        : c.isDigit() ? QString(QChar(0x2080 + c.digitValue()))
-                                      : QStringLiteral("_") + c;
-        }
-        return seen;
-    }
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return combo->currentText();
-    return widget->property("text").toString();
-}
-
 int Pupil::highlightedRule()
 {
     int found = 0;
-    for (int k = 0; k < 5; ++k)
-        if (box(kRules[k])->palette().color(QPalette::Base) == seen::yellow)
-            found = found ? -1 : k + 1;
+    for (int k = 1; k <= 5; ++k)
+        if (box(qPrintable(QStringLiteral("rule%1").arg(k)))->palette().color(QPalette::Base) ==
+            QColor(Qt::yellow))
+            found = found ? -1 : k;
     return found;
-}
-
-QColor Pupil::seenAt(double xCm, double yCm)
-{
-    const QPoint at(int(design::centimetresToPixels(xCm)), int(design::centimetresToPixels(yCm)));
-    return m_window.grab(QRect(at, QSize(1, 1))).toImage().pixelColor(0, 0);
-}
-
-QImage Pupil::figure()
-{
-    return m_window.grab(QRect(0, design::pixelsAt(7.8), m_window.width(), design::pixelsAt(11)))
-        .toImage();
-}
-
-bool Pupil::bareRow(double yCm, double x0Cm, double x1Cm)
-{
-    const QRect row(design::pixelsAt(x0Cm), design::pixelsAt(yCm),
-                    design::pixelsAt(x1Cm) - design::pixelsAt(x0Cm), 1);
-    const QImage image = m_window.grab(row).toImage().convertToFormat(QImage::Format_RGB32);
-    for (int x = 0; x < image.width(); ++x)
-        if (image.pixelColor(x, 0) != seen::paleGreen)
-            return false;
-    return true;
 }
 
 int pagesIn(const QString &pdf)

@@ -13,9 +13,8 @@
 
 #include <functional>
 
-// The three lists in the order the lesson asks for them, and the five rules' boxes.
+// The three lists in the order the lesson asks for them.
 inline const char *const kLists[] = {"r1", "r2", "distance"};
-inline const char *const kRules[] = {"rule1", "rule2", "rule3", "rule4", "rule5"};
 
 // A pupil at the lesson window: what they do (click, pick, type, point, print) and what they see,
 // in the lesson's words. The window's own controls are found by their names. Unless a beat is
@@ -73,9 +72,14 @@ public:
     int printDialogs() const { return m_printDialogs; }
 
     bool shows(const char *name) { return control(name)->isVisible(); }
-    // What a control reads; in a text box, digits set lowered and small read as subscripts (r₁),
-    // and any other such character after an underscore.
-    QString text(const char *name);
+    // What a control reads: a text box's or label's text, a list's field.
+    QString text(const char *name)
+    {
+        QWidget *widget = control(name);
+        if (auto *edit = qobject_cast<QTextEdit *>(widget))
+            return edit->toPlainText();
+        return widget->property(widget->inherits("QComboBox") ? "currentText" : "text").toString();
+    }
     // The name of the control with the keyboard focus.
     QString focus()
     {
@@ -84,13 +88,11 @@ public:
     }
     // The rule whose box is yellow (0 if none, -1 if more than one).
     int highlightedRule();
-    // The window as the pupil sees it; the colour at a point in centimetres; whether a row of the
-    // window, y cm from the top, is all background from x0 to x1 cm.
-    QImage look() { return m_window.grab().toImage(); }
-    // Only where the figure stands, below the rules' column.
-    QImage figure();
-    QColor seenAt(double xCm, double yCm);
-    bool bareRow(double yCm, double x0Cm, double x1Cm);
+    // The window, or a part of it, as the pupil sees it.
+    QImage look(const QRect &part = QRect(QPoint(), QSize(-1, -1)))
+    {
+        return m_window.grab(part).toImage();
+    }
 
 private:
     LessonWindow m_window;
@@ -99,12 +101,3 @@ private:
 
 // Pages in a PDF file that Print wrote (-1: no file).
 int pagesIn(const QString &pdf);
-
-// The colours as the pupil sees them.
-namespace seen {
-inline const QColor red(255, 0, 0);
-inline const QColor blue(0, 0, 255);
-inline const QColor yellow(255, 255, 0);
-inline const QColor green(0, 192, 0);
-inline const QColor paleGreen(213, 255, 220);
-} // namespace seen

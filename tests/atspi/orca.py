@@ -7,19 +7,16 @@ accessibility bus and the home (so Orca's settings) are the test's own."""
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
 import threading
 import tty
-import uuid
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
 import desktop  # noqa: E402  the shared display, process and waiting harness
-from desktop import Session, check, clean_environment  # noqa: E402
+from desktop import check, clean_environment  # noqa: E402
 
-MARK = "TWO_CIRCLES_ORCA_RUN"
 # SPEECH OUTPUT: 'words' followed by the voice, as Orca 43 logs it.
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\[?\{.*\}\]?|None)?\r?$")
 PRACTICE = "The practice page. Now select length of radius r1 and r2 for the circles."
@@ -33,58 +30,36 @@ TOLD = [PRACTICE, DISTANCE, f"{RULE_3} {REARRANGE}", RULE_3, RULE_3, RULE_2, INT
 
 
 def test(program):
-    missing = [package for package, there in (
-        ("orca", shutil.which("orca")), ("speech-dispatcher", shutil.which("speech-dispatcher")),
-        ("at-spi2-core", os.path.exists("/usr/libexec/at-spi-bus-launcher")),
-        ("dbus-daemon", shutil.which("dbus-daemon")), ("openbox", shutil.which("openbox")))
-        if not there]
-    check(not missing, "this test needs the Debian packages " + " ".join(missing))
-    marker = uuid.uuid4().hex
+    check(shutil.which("orca") and shutil.which("speech-dispatcher"),
+          "this test needs the Debian packages orca and speech-dispatcher")
     home = tempfile.mkdtemp(prefix="two-circles-orca-")
-    # Stopped from outside (a timeout), the test still ends what it started.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
-    try:
-        with Session() as session:
-            walk(*start(session, program, home, marker))
-    finally:
-        desktop.end_processes(lambda: desktop.processes_with(f"{MARK}={marker}"))
-        shutil.rmtree(home, ignore_errors=True)
-
-
-def start(session, program, home, marker):
-    """The desktop, speech, Orca and then the lesson; returns the lesson's display, its stderr
-    file and what Orca says."""
     config = os.path.join(home, "config")
     os.makedirs(os.path.join(config, "speech-dispatcher"))
     with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "w") as conf:
         conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
                    'AudioOutputMethod "libao"\n')  # the dummy module still opens an output
-    display = session.xvfb(1280, 1024)
-    env = {"DISPLAY": display, "HOME": home, "XDG_CONFIG_HOME": config,
-           "XDG_DATA_HOME": os.path.join(home, "data"),
-           "XDG_CACHE_HOME": os.path.join(home, "cache"), "GSETTINGS_BACKEND": "memory",
-           MARK: marker}
-    quiet = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
-    env["DBUS_SESSION_BUS_ADDRESS"] = desktop.session_bus(session, clean_environment(**env))
-    session.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                  env=clean_environment(**env), **quiet)
-    session.start(["openbox", "--sm-disable"], env=clean_environment(**env), **quiet)
-    desktop.wait_for("the accessibility bus and the window manager", lambda: all(
-        word in desktop.x(display, "xprop", "-root", "AT_SPI_BUS", "_NET_SUPPORTING_WM_CHECK")
-        for word in ("unix:", "window id")))
-    session.start(["speech-dispatcher", "--run-single", "--timeout", "0"],
-                  env=clean_environment(**env), **quiet)
-    desktop.wait_for("speech-dispatcher", lambda: os.path.exists(
-        os.path.join(desktop.RUNTIME, "speech-dispatcher", "speechd.sock")))
-    heard = Speech()
-    # Without --replace: that would end any other Orca of this user, wherever it runs.
-    orca = session.start(["orca", "--debug-file=" + heard.path], env=clean_environment(**env),
-                         **quiet)
-    heard.wait_for("Screen reader on.", orca=orca)
-    errors = os.path.join(home, "lesson.err")
-    with open(errors, "w") as stderr:
-        desktop.start_lesson(session, display, program, stderr=stderr, **env)
-    return display, errors, heard
+    try:
+        with desktop.accessible_desktop(
+                HOME=home, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(home, "data"),
+                XDG_CACHE_HOME=os.path.join(home, "cache"), GSETTINGS_BACKEND="memory") \
+                as (session, env):
+            def run(*args):
+                return session.start(args, env=clean_environment(**env),
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            run("speech-dispatcher", "--run-single", "--timeout", "0")
+            desktop.wait_for("speech-dispatcher", lambda: os.path.exists(
+                os.path.join(desktop.RUNTIME, "speech-dispatcher", "speechd.sock")))
+            heard = Speech()
+            # Without --replace: that would end any other Orca of this user, wherever it runs.
+            heard.wait_for("Screen reader on.", orca=run("orca", "--debug-file=" + heard.path))
+            with open(os.path.join(home, "lesson.err"), "w+") as errors:
+                desktop.start_lesson(session, env["DISPLAY"], program, stderr=errors, **env)
+                walk(env["DISPLAY"], heard)
+                errors.seek(0)
+                warnings = [line for line in errors if "qt.accessibility" in line]
+                check(not warnings, "the lesson warned: " + "".join(warnings))
+    finally:
+        shutil.rmtree(home, ignore_errors=True)
 
 
 def plain(utterance):
@@ -93,45 +68,35 @@ def plain(utterance):
 
 
 class Speech:
-    """What Orca says, one utterance an item, as it says it. Its debug log goes to a terminal of the
-    test's own: Python writes each line to a terminal at once, but keeps lines back from a file."""
+    """What Orca says, one utterance an item. Its debug log goes to a terminal of the test's own:
+    Python writes each line to a terminal at once, but keeps lines back from a file."""
 
     def __init__(self):
-        self._terminal, self._orcas_end = os.openpty()
-        tty.setraw(self._orcas_end)
-        self.path = os.ttyname(self._orcas_end)
-        self._said = []
-        threading.Thread(target=self._listen, daemon=True).start()
+        terminal, orcas_end = os.openpty()
+        tty.setraw(orcas_end)
+        self.path, self.said = os.ttyname(orcas_end), []
 
-    def _listen(self):
-        rest = b""
-        while True:
-            try:
-                chunk = os.read(self._terminal, 65536)
-            except OSError:  # the terminal is closed
-                return
-            *lines, rest = (rest + chunk).split(b"\n")
-            self._said += [m.group(1) for m in map(SPEECH.search, map(bytes.decode, lines)) if m]
-
-    def lines(self):
-        return list(self._said)
+        def listen(rest=b""):
+            while chunk := os.read(terminal, 65536):
+                *lines, rest = (rest + chunk).split(b"\n")
+                self.said += [m[1] for m in map(SPEECH.search, map(bytes.decode, lines)) if m]
+        threading.Thread(target=listen, daemon=True).start()
 
     def wait_for(self, *words, since=0, orca=None):
-        """Waits until Orca has said each of the words, each as an utterance of its own, after
-        its first `since` utterances."""
+        """Waits until Orca has said each of the words, as an utterance of its own, after its
+        first `since` utterances."""
         def said():
             check(not orca or orca.poll() is None, "Orca ended early")
-            new = [plain(line) for line in self._said[since:]]
-            return all(plain(w) in new for w in words)
+            return {plain(w) for w in words} <= {plain(line) for line in self.said[since:]}
         try:
             desktop.wait_for(f"Orca to say {words}", said)
         except desktop.Failure as failure:
-            raise desktop.Failure(f"{failure}; it said {self._said[since:]}")
+            raise desktop.Failure(f"{failure}; it said {self.said[since:]}")
 
 
-def walk(display, errors, heard):
+def walk(display, heard):
     def keys(*names, then):
-        since = len(heard.lines())
+        since = len(heard.said)
         desktop.x(display, "xdotool", "key", "--delay", "20", *names)
         heard.wait_for(*then, since=since)
 
@@ -155,11 +120,8 @@ def walk(display, errors, heard):
                              "internally."])
     keys("alt+b", then=["Next push button.", INTRODUCTION])
 
-    told = [plain(line) for line in heard.lines() if plain(line) in map(plain, TOLD)]
+    told = [plain(line) for line in heard.said if plain(line) in map(plain, TOLD)]
     check(told == list(map(plain, TOLD)), f"the lesson told {told}, not {TOLD}")
-    with open(errors) as stderr:
-        warnings = [line for line in stderr if "qt.accessibility" in line]
-    check(not warnings, "the lesson warned: " + "".join(warnings))
 
 
 desktop.main(test)

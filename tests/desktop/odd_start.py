@@ -14,26 +14,22 @@ def test(program):
         display = session.xvfb(1280, 1024)
         # Without XDG_RUNTIME_DIR Qt warns on standard error; with descriptor 2 closed the X
         # connection took its number, the warning went into it, and no window came.
-        for closed in ("2>&-", "<&- >&- 2>&-"):
-            lesson = session.start(["sh", "-c", f'exec "$0" {closed}', program],
-                                   env=clean_environment(DISPLAY=display, XDG_RUNTIME_DIR=None,
+        cases = [(f"closed {c}", ["sh", "-c", f'exec "$0" {c}'], {"XDG_RUNTIME_DIR": None}, "")
+                 for c in ("2>&-", "<&- >&- 2>&-")]
+        cases += [(f"at factor {f}", [], {"QT_SCALE_FACTOR": f},
+                   "two-circles: QT_SCALE_FACTOR is no positive number; it is ignored\n")
+                  for f in ("0", "-1")]
+        for how, args, settings, refusal in cases:
+            lesson = session.start(args + [program], stderr=subprocess.PIPE, text=True,
+                                   env=clean_environment(DISPLAY=display, **settings,
                                                          DBUS_SESSION_BUS_ADDRESS="disabled:"))
             window = desktop.lesson_window(display, lesson.pid)
-            status = desktop.end_with_home(display, window, lesson)
-            check(status == 0, f"closed {closed}: the lesson ended with status {status}")
-
-        for factor in ("0", "-1"):
-            lesson = session.start([program], stderr=subprocess.PIPE, text=True,
-                                   env=clean_environment(DISPLAY=display, QT_SCALE_FACTOR=factor,
-                                                         DBUS_SESSION_BUS_ADDRESS="disabled:"))
-            window = desktop.lesson_window(display, lesson.pid)
-            _, _, width, height = desktop.geometry(display, window)
-            check((width, height) == DESIGN, f"at factor {factor} the window is {width} x {height}")
+            size = desktop.geometry(display, window)[2:]
+            check(size == DESIGN, f"{how} the window is {size}")
             status = desktop.end_with_home(display, window, lesson)
             said = lesson.stderr.read()
-            check(status == 0, f"at factor {factor} the lesson ended with status {status}: {said}")
-            check(said == "two-circles: QT_SCALE_FACTOR is no positive number; it is ignored\n",
-                  f"at factor {factor} the lesson said {said!r}")
+            check(status == 0, f"{how} the lesson ended with status {status}: {said}")
+            check(said == refusal, f"{how} the lesson said {said!r}")
 
 
 desktop.main(test)

@@ -11,17 +11,13 @@ import desktop
 from desktop import Session, check
 
 
-def bus_processes_of(home):
-    """dbus-launch and dbus-daemon processes that carry this home folder in their environment,
-    that is, that were started for a program run with it."""
-    return desktop.processes_with(f"HOME={home}", ("dbus-launch", "dbus-daemon"))
-
-
 def test(program):
     # libdbus autolaunches with dbus-launch; where it is missing nothing could be left behind, and
     # this check would prove nothing.
     check(shutil.which("dbus-launch"), "this test needs dbus-launch (Debian package dbus-x11)")
     home = tempfile.mkdtemp(prefix="two-circles-home-")
+    # Processes started for a program run with this home folder (the lesson's ended).
+    left = lambda: desktop.processes_with(f"HOME={home}")  # noqa: E731
     try:
         with Session() as session:
             display = session.xvfb(1280, 1024)
@@ -29,12 +25,10 @@ def test(program):
                                                   DBUS_SESSION_BUS_ADDRESS=None)
             status = desktop.end_with_home(display, window, lesson)
             check(status == 0, f"the lesson ended with status {status}")
-            left = bus_processes_of(home)
-            check(not left, f"the lesson left bus processes running: {left}")
+            check(not left(), f"the lesson left processes running: {left()}")
         check(not os.path.exists(os.path.join(home, ".dbus")), "the lesson created ~/.dbus")
     finally:
-        # Whatever a failing run left behind was started for it: end it too.
-        desktop.end_processes(lambda: bus_processes_of(home))
+        desktop.end_processes(left)  # whatever a failing run left behind was started for it
         shutil.rmtree(home, ignore_errors=True)
 
 

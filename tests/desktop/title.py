@@ -8,26 +8,17 @@ import desktop
 from desktop import CAPTION, Session, check, x
 
 
-def title_properties(display, window):
-    out = x(display, "xprop", "-notype", "-id", window, "WM_NAME", "_NET_WM_NAME")
-    # xprop prints: NAME = "text", escaping quotes and backslashes inside.
-    found = {}
-    for line in out.splitlines():
-        match = re.fullmatch(r'(\w+) = "(.*)"', line)
-        if match:
-            found[match[1]] = re.sub(r'\\(.)', r'\1', match[2])
-    return found
-
-
 def test(program):
     with Session() as session:
         display = session.xvfb(1280, 1024)
         _, window = desktop.start_lesson(session, display, program, LANG="C.UTF-8")
-        titles = desktop.wait_for("the title properties",
-                                  lambda: (t := title_properties(display, window)) and
-                                  len(t) == 2 and t)
-        for name in ("WM_NAME", "_NET_WM_NAME"):
-            check(titles[name] == CAPTION, f"{name} reads {titles[name]!r}, not {CAPTION!r}")
+
+        def titles():  # xprop prints NAME = "text", quotes and backslashes escaped inside
+            out = x(display, "xprop", "-notype", "-id", window, "WM_NAME", "_NET_WM_NAME")
+            return len(found := dict(re.findall(r'^(\w+) = "(.*)"$', out, re.M))) == 2 and found
+        for name, title in desktop.wait_for("the title properties", titles).items():
+            title = re.sub(r"\\(.)", r"\1", title)
+            check(title == CAPTION, f"{name} reads {title!r}, not {CAPTION!r}")
 
 
 desktop.main(test)
