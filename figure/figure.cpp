@@ -1,6 +1,5 @@
 #include "figure/figure.h"
 
-#include "choice/choice.h"
 #include "platform/colours.h"
 #include "platform/design.h"
 
@@ -8,15 +7,12 @@
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPen>
 
 #include <cmath>
 
 namespace {
 
 constexpr float kGridStep = 0.2f;
-
-constexpr int kDotWidth = 3;
 
 QPointF toPixels(QPointF cm)
 {
@@ -28,8 +24,6 @@ double radius(int cm)
     return design::centimetresToPixels(cm);
 }
 
-// Text in the window's font, sized and bolded for the figure, with its top-left corner at the
-// given place.
 void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double points,
              const QColor &colour)
 {
@@ -40,11 +34,9 @@ void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double p
     painter.drawText(QPointF(topLeft.x(), topLeft.y() + QFontMetricsF(font).ascent()), text);
 }
 
-// A dot a few pixels wide, centred where the point falls, is blurred differently at every place
-// it lands; a stipple of them looks ragged. Its centre is moved to the nearest place on the
-// device's pixel grid (a pixel's centre when the dot is an odd number of device pixels across,
-// a pixel's corner when even), so that every dot gets the same crisp round shape. The move is
-// less than a device pixel.
+// A dot is blurred differently at every place it lands, and a stipple of them looks ragged; so
+// its centre moves (by less than a device pixel) to a pixel's centre when the dot is an odd
+// number of device pixels across, to a pixel's corner when even, and every dot looks the same.
 QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
 {
     const QPointF device = toDevice.map(at);
@@ -55,12 +47,11 @@ QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
     return toDevice.inverted().map(snapped);
 }
 
-// Round dots, thousands of them in a stipple. On the screen one dot, an even or odd number of
-// device pixels across like the dot, is drawn once and stamped wherever a dot goes; elsewhere
-// they are round points of the pen's width, drawn afresh at the device's resolution.
+// Thousands of dots: on the screen one is drawn once and stamped on the pixel grid; elsewhere (a
+// printer) they are round points drawn at the device's resolution.
 void dots(QPainter &painter, const QList<QPointF> &centres, const QColor &colour, bool onScreen)
 {
-    const int width = design::strokeWidth(kDotWidth);
+    const int width = design::strokeWidth(3);
     if (!onScreen) {
         painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
         painter.drawPoints(centres.constData(), int(centres.size()));
@@ -85,8 +76,6 @@ void dots(QPainter &painter, const QList<QPointF> &centres, const QColor &colour
         painter.drawImage(onPixelGrid(toDevice, at, width) - QPointF(half, half), dot);
 }
 
-// What the figure of a complete choice shows, as a screen reader says it: the circles and
-// their distance, then how they lie and which rule holds.
 QString circlesInWords(const Choice &choice)
 {
     //: The figure in words, as a screen reader says it: %1 and %2 are the radii, %3 the
@@ -126,20 +115,17 @@ void forEachStipplePoint(const Choice &choice, const std::function<void(float x,
     const float xEnd = float(static_cast<long double>(*choice.r2) + choice.xQ());
     const float yStart = float(Choice::kCentreLine - *choice.r1);
     const float yEnd = float(Choice::kCentreLine + *choice.r2);
-    for (float x = xStart; x <= xEnd; x += kGridStep) {
-        for (float y = yStart; y <= yEnd; y += kGridStep) {
+    for (float x = xStart; x <= xEnd; x += kGridStep)
+        for (float y = yStart; y <= yEnd; y += kGridStep)
             if (insideBothDiscs(choice, x, y))
                 dot(x, y);
-        }
-    }
 }
 
 Figure::Figure(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("figure"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    // The figure's area, from 2 to 24 cm across and 8 to 18 cm down, with room for the strokes
-    // of the outermost circles.
+    // From 2 to 24 cm across and 8 to 18 cm down, with room for the outermost circles' strokes.
     design::place(this, QRectF(1074, 4476, 12594, 5790));
     hide();
 }
@@ -155,11 +141,6 @@ void Figure::showChoice(const Choice &choice, bool radiusChanged)
     setAccessibleDescription(relationInWords(choice));
     show();
     update();
-}
-
-void Figure::erase()
-{
-    hide();
 }
 
 void Figure::paintEvent(QPaintEvent *)
@@ -198,9 +179,8 @@ void Figure::draw(QPainter &painter, bool onScreen) const
                             radius(*m_choice.r2));
         painter.setPen(QPen(colours::kBlue, line, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(toPixels(m_choice.centreP()), toPixels(m_choice.centreQ()));
-        // The length as " n " in small bold blue figures, 2 mm left of and 3.5 mm above the
-        // middle of the segment; each position is worked out in double precision and kept as a
-        // single.
+        // The length, 2 mm left of and 3.5 mm above the segment's middle; each position worked
+        // out in double precision and kept as a single.
         writeAt(painter, QPointF(float(Choice::kMidpoint - 0.2), float(Choice::kCentreLine - 0.35)),
                 QStringLiteral(" %1 ").arg(*m_choice.distance), 8, colours::kBlue);
     };

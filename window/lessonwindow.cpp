@@ -202,7 +202,7 @@ void LessonWindow::showIntroduction()
         focused && focused != m_controls.buttons.home && focused != m_controls.buttons.next;
     // Before the focus moves, which would commit it.
     m_lists->dropTyping();
-    m_controls.figure->erase();
+    m_controls.figure->hide();
     // The help arrow points at lists that are gone; left out it would cover the introduction
     // for a pupil who never moves the mouse over the bare window.
     m_controls.helpArrow->hide();
