@@ -2,28 +2,19 @@
 
 #include "platform/design.h"
 
-#include <QColor>
-#include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 
 namespace richtext {
 
 namespace {
 
-// A lowered digit keeps its design (points, and the lowering in twips) in its format, so that it
-// can be sized again for any zoom.
+// A lowered digit keeps its design in its format, so that it can be sized again for any zoom.
 constexpr int kDesignPoints = QTextFormat::UserProperty;
 constexpr int kDesignOffset = QTextFormat::UserProperty + 1;
 
-// The size and the lowering at the present zoom. Qt's baseline offset is a percentage of the
-// digit's own font height.
+// Qt's baseline offset is a percentage of the digit's own font height.
 void lower(QTextEdit *box, QTextCharFormat &format)
 {
     QFont lowered = box->document()->defaultFont();
@@ -66,20 +57,16 @@ void lowerDigit(QTextEdit *box, const QString &token, QChar digit, int offsetTwi
 {
     const QString text = box->document()->toPlainText();
     const qsizetype found = text.indexOf(token, 0, Qt::CaseInsensitive);
-    if (found < 0)
-        return;
-    const qsizetype start = text.indexOf(digit, found);
+    const qsizetype start = found < 0 ? -1 : text.indexOf(digit, found);
     if (start < 0)
         return;
     qsizetype end = start;
     while (end < text.size() && text.at(end) == digit)
         ++end;
-
     QTextCharFormat format;
     format.setProperty(kDesignPoints, points);
     format.setProperty(kDesignOffset, offsetTwips);
     lower(box, format);
-
     QTextCursor digits(box->document());
     digits.setPosition(int(start));
     digits.setPosition(int(end), QTextCursor::KeepAnchor);
@@ -111,8 +98,7 @@ void follow(QTextEdit *box)
         cursor.setCharFormat(format);
     }
     edit.endEditBlock();
-    // Shown from its start, as written: a size at which the text ran out of the box must not
-    // leave it scrolled.
+    // A size at which the text ran out of the box must not leave it scrolled.
     box->horizontalScrollBar()->setValue(0);
     box->verticalScrollBar()->setValue(0);
 }

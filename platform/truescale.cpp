@@ -5,17 +5,13 @@
 #include <QPainter>
 #include <QPagedPaintDevice>
 #include <QPicture>
-#include <QRectF>
-#include <QSizeF>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
 
-// Where a window of the given true size lands in a printable area: at true scale where it fits,
-// otherwise scaled down to fit, keeping its proportions; centred either way. Both in the
-// printer's device pixels.
+// At true scale where it fits, otherwise scaled down to fit; centred either way.
 QRectF placeOnPage(QSizeF trueSize, QRectF printable)
 {
     if (trueSize.isEmpty() || printable.isEmpty())
@@ -50,19 +46,15 @@ bool TrueScaleJob::printPage()
         return false;
     }
 
-    // The painter's origin is the printable area's top left. A window pixel measures
-    // 1 / (1440 * pixelsPerTwip) inch, so at true scale it covers this many printer dots.
+    // A window pixel measures 1 / (1440 * pixelsPerTwip) inch.
     const QSizeF printable = m_device.pageLayout().paintRectPixels(m_resolution).size();
     const double dotsPerPixel = m_resolution / (design::kTwipsPerInch * design::pixelsPerTwip());
     const QSizeF window = m_window->size();
     const QRectF placed = placeOnPage(window * dotsPerPixel, QRectF(QPointF(0, 0), printable));
 
-    // The window renders itself, controls and all, into a picture: a record of its drawing in
-    // its own pixels, with every text still a text. Rendered onto the printer directly, Qt would
-    // paint it into a bitmap of the whole page at printer resolution instead. Played on the
-    // printer, the picture scales itself from screen to printer resolution and keeps each font
-    // at its size in points; the rest of the scale places it on the page. Nothing on the window
-    // changes for it.
+    // Rendered onto the printer directly, Qt would paint the window into a bitmap of the whole
+    // page. A picture keeps every text a text, and played on the printer scales itself from
+    // screen to printer resolution, keeping each font at its size in points.
     QPicture picture;
     {
         QPainter recorder(&picture);
