@@ -4,10 +4,9 @@
 
 #include <optional>
 
-// The three nested rectangles that frame the lesson area: a thin outer one, a thick middle one
-// and a thin inner one. Only the middle one's height is chosen; the inner one is 0.25 cm lower
-// and the outer one 0.4 cm higher, each worked out from the height the middle one took. Only
-// the strokes are drawn, and the mouse passes through.
+// The three nested rectangles that frame the lesson area, thin, thick and thin. Only the middle
+// one's height is chosen; the inner one is 0.25 cm lower and the outer one 0.4 cm higher, each
+// worked out from the height the middle one took.
 class Frames : public QWidget
 {
     Q_OBJECT
@@ -24,8 +23,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QRect outline(int index) const;
-
     // Until a page sets it, each frame has its designed height.
     std::optional<float> m_middle;
 };

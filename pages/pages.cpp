@@ -13,14 +13,6 @@ namespace {
 // The introduction's digits are lowered less than the rules' are.
 constexpr int kSubscriptOffset = -60;
 
-QString heading()
-{
-    // R²: the plane, with a superscript two.
-    //: The heading of both pages; the program adds a superscript two after the final R, which
-    //: stands for the plane (R²).
-    return Pages::tr("Relative position of two circles in R") + QChar(0x00B2);
-}
-
 //: The invitation at the foot of the introduction; the two full stops and the four blanks
 //: belong to the design. 'Next' names the button, as its label is translated.
 const char *const kInvitation =
@@ -29,50 +21,43 @@ const char *const kInvitation =
 const char *const kContactLine =
     QT_TRANSLATE_NOOP("Pages", "Author:  lessons@example.org    Mobile:  07700 900461");
 
-void moveTo(QWidget *widget, double leftCm, double topCm)
-{
-    design::moveTo(widget, design::centimetresToTwips(leftCm), design::centimetresToTwips(topCm));
-}
-
-void moveToTop(QWidget *widget, double topCm)
-{
-    design::moveTopTo(widget, design::centimetresToTwips(topCm));
-}
-
 } // namespace
 
 // The window opens on the introduction in its designed layout, which Back does not restore.
 Pages::Pages(const Texts &texts, QObject *parent) : QObject(parent), m_texts(texts)
 {
-    m_texts.heading->setText(heading());
-    m_texts.heading->setAccessibleName(heading());
+    //: The heading of both pages; the program adds a superscript two after the final R, which
+    //: stands for the plane (R²).
+    const QString heading = tr("Relative position of two circles in R") + QChar(0x00B2);
+    m_texts.heading->setText(heading);
+    m_texts.heading->setAccessibleName(heading);
 
     //: The introduction's first sentence. Keep "r1" as written: its digit is set lowered.
     richtext::write(m_texts.firstSentence,
                     tr("Suppose that the centre of a circle is P and its radius is r1."));
-    richtext::lowerRadiusDigits(m_texts.firstSentence, kSubscriptOffset);
     //: The introduction's second sentence. Keep "r2" as written: its digit is set lowered.
     richtext::write(m_texts.secondSentence,
                     tr("Suppose that in the same plane there is another circle with "
                        "centre Q and radius r2."));
-    richtext::lowerRadiusDigits(m_texts.secondSentence, kSubscriptOffset);
-    for (QTextEdit *sentence : {m_texts.firstSentence, m_texts.secondSentence})
+    for (QTextEdit *sentence : {m_texts.firstSentence, m_texts.secondSentence}) {
+        richtext::lowerRadiusDigits(sentence, kSubscriptOffset);
         sentence->setAccessibleName(sentence->toPlainText());
+    }
     showInvitation();
 }
 
 void Pages::showIntroduction()
 {
     // Back sets the heading a quarter point smaller than the window first shows it.
-    moveTo(m_texts.heading, 3.175, 1.482);
+    design::moveTo(m_texts.heading, 3.175, 1.482);
     design::setPointSize(m_texts.heading, 20);
 
     m_texts.possibilities->show();
-    moveToTop(m_texts.possibilities, 4.868);
+    design::moveTopTo(m_texts.possibilities, 4.868);
     m_texts.firstSentence->show();
-    moveToTop(m_texts.firstSentence, 2.752);
+    design::moveTopTo(m_texts.firstSentence, 2.752);
     m_texts.secondSentence->show();
-    moveToTop(m_texts.secondSentence, 3.598);
+    design::moveTopTo(m_texts.secondSentence, 3.598);
 
     m_texts.promptLine->show();
     showInvitation();
@@ -94,7 +79,7 @@ void Pages::showGuidedStart(bool radiiChosen)
 void Pages::showResume()
 {
     hideIntroduction();
-    moveTo(m_texts.heading, 3.175, 1.482);
+    design::moveTo(m_texts.heading, 3.175, 1.482);
     offerRearranging();
 }
 
@@ -130,29 +115,26 @@ void Pages::showFullFrames()
     m_texts.frames->setMiddleHeight(Frames::kFullHeight);
 }
 
-// The invitation at the foot of the introduction, and the contact line at the top.
 void Pages::showInvitation()
 {
-    moveToTop(m_texts.promptLine, 16);
+    design::moveTopTo(m_texts.promptLine, 16);
     m_texts.promptLine->setText(tr(kInvitation));
     m_texts.messageLine->show();
     writeMessage(tr(kContactLine), false);
 }
 
-// On the practice page the prompt line waits under the message line, from where it comes out
-// with the distance prompt. While the message line covers it, it is hidden, so that assistive
-// technology does not read out a text nobody can see.
+// On the practice page the prompt line waits under the message line for the distance prompt,
+// hidden so that assistive technology does not read out a text nobody can see.
 void Pages::hideIntroduction()
 {
     m_texts.firstSentence->hide();
     m_texts.secondSentence->hide();
     m_texts.possibilities->hide();
-    moveToTop(m_texts.promptLine, 0.106);
+    design::moveTopTo(m_texts.promptLine, 0.106);
     m_texts.promptLine->hide();
 }
 
-// The message line in blue; the prompts are centred with the digits of r1 and r2 lowered, the
-// contact line keeps the box's own alignment.
+// The prompts are centred with the digits of r1 and r2 lowered; the contact line is no prompt.
 void Pages::writeMessage(const QString &text, bool centredWithSubscripts)
 {
     QTextEdit *line = m_texts.messageLine;
@@ -162,7 +144,6 @@ void Pages::writeMessage(const QString &text, bool centredWithSubscripts)
         richtext::lowerRadiusDigits(line, kSubscriptOffset);
     const bool appears = line->accessibleName() != text.simplified();
     line->setAccessibleName(text.simplified());
-    // The contact line is no prompt.
     if (appears && centredWithSubscripts)
         emit promptShown(text.simplified());
 }

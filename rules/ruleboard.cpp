@@ -4,7 +4,6 @@
 #include "platform/design.h"
 #include "platform/richtext.h"
 
-#include <QTextCursor>
 #include <QTextEdit>
 
 namespace {
@@ -13,20 +12,19 @@ namespace {
 constexpr int kSubscriptOffset = -80;
 constexpr double kSubscriptSize = 7;
 
-// A highlighted box is a little lower than designed (405 twips, about 0.714 cm); it keeps that
-// height once it has been highlighted.
+// A little lower than the designed 405 twips (about 0.714 cm).
 constexpr float kHighlightHeight = 0.7f;
 
 struct Rule
 {
     const char *text;
-    // The phrases whose digit is lowered, in order. Rules (3) and (5) reach the digits of
-    // "r1 + r2" through the whole phrase, so that no search runs on to the "2" of "2 Points".
+    // The phrases whose digit is lowered, in order: through the whole of "r1 + r2", no search
+    // runs on to the "2" of "2 Points".
     std::initializer_list<std::pair<const char *, char>> subscripts;
 };
 
-// The rules' texts are translated as they are written; a translation keeps each rule's number
-// and formula as they stand, blanks included, so that the same searches lower its digits.
+// A translation keeps each rule's number and formula as they stand, blanks included, so that the
+// same searches lower its digits.
 const Rule kRules[] = {
     //: Rule (1), in one line of a fixed width. Keep the number and the formula as written,
     //: blanks included: the digits of r1 and r2 are set lowered.
@@ -81,11 +79,10 @@ RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, Q
     richtext::lowerRadiusDigits(m_note, kSubscriptOffset);
     m_note->setAccessibleName(m_note->toPlainText());
 
-    // The rules' texts never change: a highlight is the box's background, not its text.
     for (std::size_t k = 0; k < m_boxes.size(); ++k) {
         QTextEdit *box = m_boxes[k];
         richtext::write(box, tr(kRules[k].text));
-        // One edit, so that the box lays its rule out once rather than after every digit.
+        // One edit: the box lays its rule out once rather than after every digit.
         QTextCursor edit(box->document());
         edit.beginEditBlock();
         for (const auto &[phrase, digit] : kRules[k].subscripts)
@@ -111,7 +108,7 @@ void RuleBoard::highlight(int rule)
     clearHighlight();
     QTextEdit *box = m_boxes[rule - 1];
     setBackground(box, colours::kYellow);
-    design::setHeight(box, design::centimetresToTwips(kHighlightHeight));
+    design::setHeight(box, kHighlightHeight);
     box->setToolTip(m_note->toPlainText());
     setHolding(rule);
 }
@@ -124,7 +121,7 @@ void RuleBoard::setHolding(int rule)
         const QString description =
             //: What a screen reader adds to the rule that holds.
             holds ? tr("This rule holds for the circles you chose.") : QString();
-        // Told to a reader only when it changes.
+        // Qt tells a reader of every call, changed or not.
         if (m_boxes[k]->accessibleDescription() != description)
             m_boxes[k]->setAccessibleDescription(description);
     }
@@ -134,21 +131,17 @@ void RuleBoard::setHolding(int rule)
     }
 }
 
-// The introduction's reading layout, 3.701 cm from the left.
 void RuleBoard::placeForReading()
 {
     const double tops[] = {5.927, 7.197, 8.467, 9.71, 11.007};
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        design::moveTo(m_boxes[k], design::centimetresToTwips(3.701),
-                       design::centimetresToTwips(tops[k]));
+        design::moveTo(m_boxes[k], 3.701, tops[k]);
     m_note->show();
 }
 
-// The practice page's column: 3 cm from the left, one centimetre apart from 3 cm down.
 void RuleBoard::placeInColumn()
 {
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        design::moveTo(m_boxes[k], design::centimetresToTwips(3),
-                       design::centimetresToTwips(3.0 + k));
+        design::moveTo(m_boxes[k], 3, 3.0 + k);
     m_note->hide();
 }
