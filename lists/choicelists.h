@@ -5,13 +5,11 @@
 struct Choice;
 class ChoiceList;
 class QColor;
-class QLabel;
 class QWidget;
 
-// The three lists in which the pupil chooses r1, r2 and PQ, with their captions above them and
-// the area around them. At first they open one after the other: choosing r1 opens the list of
-// r2, choosing r2 opens the list of PQ. A list that has been chosen shows its caption and stops
-// flickering.
+// The three lists in which the pupil chooses r1, r2 and PQ, with their captions and the area
+// around them. At first they open one after the other, r1 opening r2 and r2 opening PQ. A chosen
+// list shows its caption and stops flickering.
 class ChoiceLists : public QObject
 {
     Q_OBJECT
@@ -27,20 +25,19 @@ public:
         QWidget *r1Digit;
         QWidget *r2Letter;
         QWidget *r2Digit;
-        QLabel *distanceCaption;
+        QWidget *distanceCaption;
         QWidget *surroundings;
     };
     ChoiceLists(const Widgets &widgets, QObject *parent);
 
-    // The pupil's choice: what the lists hold.
     Choice choice() const;
 
-    // The lists shown as they were left: open in the lesson's order as far as the choice goes.
+    // As they were left: open in the lesson's order as far as the choice goes.
     void open();
     void close();
-    // What is typed but not committed goes: the page is changing under the pupil's hands.
+    // The page is changing under the pupil's hands.
     void dropTyping();
-    // Colours the list that waits for a choice: r1 until it is chosen, then r2, then PQ.
+    // r1 until it is chosen, then r2, then PQ.
     void colourWaitingList(const QColor &colour);
     void focusWaitingList(Qt::FocusReason reason);
 
@@ -54,7 +51,5 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void settle(ChoiceList *list);
-
     Widgets m_widgets;
 };
