@@ -31,9 +31,7 @@ HelpArrow::HelpArrow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("helpArrow"));
     design::place(this, QRectF(8040, 720, 3615, 1335));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colours::kPaleGreen);
-    setPalette(p);
+    colours::set(this, QPalette::Window, colours::kPaleGreen);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_NoMousePropagation);
     setMouseTracking(true);

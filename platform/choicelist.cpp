@@ -1,5 +1,7 @@
 #include "platform/choicelist.h"
 
+#include "platform/colours.h"
+
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -37,8 +39,6 @@ ChoiceList::ChoiceList(const QString &placeholder, int first, int last, const QF
     connect(lineEdit(), &QLineEdit::returnPressed, this, &ChoiceList::commitTyped);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &ChoiceList::commitTyped);
     connect(this, &QComboBox::activated, this, &ChoiceList::pick);
-    setAttribute(Qt::WA_NoMousePropagation);
-    setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
     view()->installEventFilter(this);
 }
@@ -55,10 +55,7 @@ bool ChoiceList::choose(int value)
 
 void ChoiceList::setBackground(const QColor &colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Base, colour);
-    setPalette(p);
-    lineEdit()->setPalette(p);
+    colours::set(this, QPalette::Base, colour, lineEdit());
 }
 
 void ChoiceList::pick(int index)

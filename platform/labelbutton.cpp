@@ -1,5 +1,7 @@
 #include "platform/labelbutton.h"
 
+#include "platform/colours.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
@@ -11,15 +13,11 @@ LabelButton::LabelButton(const QString &text, QWidget *parent) : QAbstractButton
     setBackgroundRole(QPalette::Window);
     setForegroundRole(QPalette::WindowText);
     setFocusPolicy(Qt::TabFocus);
-    setMouseTracking(true);
-    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void LabelButton::setTextColour(const QColor &colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, colour);
-    setPalette(p);
+    colours::set(this, QPalette::WindowText, colour);
 }
 
 void LabelButton::setBold(bool bold)

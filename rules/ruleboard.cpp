@@ -56,14 +56,6 @@ const Rule kRules[] = {
      {{"r1 + r2", '1'}, {"r1 + r2", '2'}}},
 };
 
-void setBackground(QTextEdit *box, const QColor &colour)
-{
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, colour);
-    box->setPalette(p);
-    box->viewport()->setPalette(p);
-}
-
 } // namespace
 
 RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, QObject *parent)
@@ -97,7 +89,7 @@ RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, Q
 void RuleBoard::clearHighlight()
 {
     for (QTextEdit *box : m_boxes) {
-        setBackground(box, colours::kPaleGreen);
+        colours::set(box, QPalette::Base, colours::kPaleGreen, box->viewport());
         box->setToolTip(QString());
     }
     setHolding(0);
@@ -107,7 +99,7 @@ void RuleBoard::highlight(int rule)
 {
     clearHighlight();
     QTextEdit *box = m_boxes[rule - 1];
-    setBackground(box, colours::kYellow);
+    colours::set(box, QPalette::Base, colours::kYellow, box->viewport());
     design::setHeight(box, kHighlightHeight);
     box->setToolTip(m_note->toPlainText());
     setHolding(rule);

@@ -14,17 +14,11 @@
 #include <QLabel>
 #include <QTextEdit>
 
-// The window as designed. Positions and sizes are twips (left, top, width, height), colours
-// 0x00BBGGRR. Qt stacks a later sibling in front of an earlier one, so the controls are made
-// from back to front: the windowless ones (labels, the frames, the text buttons) first, then
-// the boxes and lists, which stand in front of them.
+// The window as designed: places in twips (left, top, width, height), colours 0x00BBGGRR. Qt
+// stacks a later sibling in front of an earlier one, so the controls are made from back to front:
+// labels, frames and text buttons, then the boxes and lists that stand in front of them.
 
 namespace {
-
-struct Rect
-{
-    double left, top, width, height;
-};
 
 enum Visibility
 {
@@ -32,28 +26,23 @@ enum Visibility
     Shown
 };
 
-void place(QWidget *widget, const char *name, Rect r, const QFont &font, Visibility visibility)
+// Every control takes the mouse over its whole rectangle, so that the window's own hover (over
+// the bare surface) never runs under one.
+void place(QWidget *widget, const char *name, const QRectF &r, const QFont &font,
+           Visibility visibility)
 {
     widget->setObjectName(QString::fromLatin1(name));
     design::setFont(widget, font);
-    design::place(widget, QRectF(r.left, r.top, r.width, r.height));
-    // Every control takes the mouse over its whole rectangle, so that the window's own hover
-    // (over the bare surface) never runs under one.
+    design::place(widget, r);
     widget->setMouseTracking(true);
     widget->setAttribute(Qt::WA_NoMousePropagation);
     widget->setVisible(visibility == Shown);
 }
 
-void colour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette p = widget->palette();
-    p.setColor(role, colour);
-    widget->setPalette(p);
-}
-
 // A label draws only its letters unless it has a background colour.
-QLabel *label(QWidget *window, const char *name, Rect r, const QString &text, const QFont &font,
-              quint32 fore, std::optional<quint32> back, Qt::Alignment align, Visibility visibility)
+QLabel *label(QWidget *window, const char *name, const QRectF &r, const QString &text,
+              const QFont &font, quint32 fore, std::optional<quint32> back, Qt::Alignment align,
+              Visibility visibility)
 {
     auto *label = new QLabel(text, window);
     label->setTextFormat(Qt::PlainText);
@@ -62,9 +51,9 @@ QLabel *label(QWidget *window, const char *name, Rect r, const QString &text, co
     label->setIndent(0);
     label->setAlignment(Qt::AlignTop | align);
     label->setCursor(Qt::ArrowCursor);
-    colour(label, QPalette::WindowText, colours::fromBgr(fore));
+    colours::set(label, QPalette::WindowText, colours::fromBgr(fore));
     if (back) {
-        colour(label, QPalette::Window, colours::fromBgr(*back));
+        colours::set(label, QPalette::Window, colours::fromBgr(*back));
         label->setAutoFillBackground(true);
     }
     place(label, name, r, font, visibility);
@@ -72,24 +61,24 @@ QLabel *label(QWidget *window, const char *name, Rect r, const QString &text, co
 }
 
 // A text button pressed by Alt and its letter, wherever the keyboard focus is.
-LabelButton *button(QWidget *window, const char *name, Rect r, const QString &text, Qt::Key key,
-                    Visibility visibility, bool opaque = false)
+LabelButton *button(QWidget *window, const char *name, const QRectF &r, const QString &text,
+                    Qt::Key key, Visibility visibility, bool opaque = false)
 {
     auto *button = new LabelButton(text, window);
     button->setShortcut(QKeySequence(Qt::ALT | key));
     button->setTextColour(colours::kWindowText);
     if (opaque) {
-        colour(button, QPalette::Window, colours::kPaleGreen);
+        colours::set(button, QPalette::Window, colours::kPaleGreen);
         button->setAutoFillBackground(true);
     }
     place(button, name, r, design::font("Arial", 9.75), visibility);
     return button;
 }
 
-// A read-only text box of one line: it runs on to its edge instead of wrapping into a second
-// line it would hide. The pupil reads it; only assistive technology focuses it.
-QTextEdit *textBox(QWidget *window, const char *name, Rect r, const QFont &font, quint32 back,
-                   Visibility visibility = Shown)
+// One line that runs on to its edge rather than wrap into a second it would hide. Only assistive
+// technology focuses it.
+QTextEdit *textBox(QWidget *window, const char *name, const QRectF &r, const QFont &font,
+                   quint32 back, Visibility visibility = Shown)
 {
     auto *box = new QTextEdit(window);
     box->setFrameShape(QFrame::NoFrame);
@@ -104,17 +93,14 @@ QTextEdit *textBox(QWidget *window, const char *name, Rect r, const QFont &font,
     box->setWordWrapMode(QTextOption::NoWrap);
     box->viewport()->setMouseTracking(true);
     box->viewport()->setCursor(Qt::ArrowCursor);
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, colours::fromBgr(back));
-    p.setColor(QPalette::Text, colours::kBlack);
-    box->setPalette(p);
-    box->viewport()->setPalette(p);
+    colours::set(box, QPalette::Base, colours::fromBgr(back), box->viewport());
+    colours::set(box, QPalette::Text, colours::kBlack, box->viewport());
     place(box, name, r, font, visibility);
     return box;
 }
 
-ChoiceList *list(QWidget *window, const char *name, Rect r, const QString &placeholder, int first,
-                 int last, bool enabled)
+ChoiceList *list(QWidget *window, const char *name, const QRectF &r, const QString &placeholder,
+                 int first, int last, bool enabled)
 {
     const QFont font = design::font("MS Sans Serif", 12, true);
     auto *list = new ChoiceList(placeholder, first, last, font, window);
@@ -133,7 +119,7 @@ Controls buildControls(QWidget *w)
     constexpr quint32 darkBlue = 0x00C00000;
     Controls c;
 
-    // Behind everything: the figure, then the frames, which only outline the lesson area.
+    // Behind everything: the figure, then the frames.
     c.figure = new Figure(w);
     c.figure->setProperty(kRoleProperty, QAccessible::Graphic);
     c.pages.frames = new Frames(w);
@@ -176,11 +162,10 @@ Controls buildControls(QWidget *w)
     c.lists.surroundings = new QWidget(w);
     place(c.lists.surroundings, "surroundings", {11640, 1080, 2415, 615}, w->font(), Shown);
 
-    c.buttons.home =
-        button(w, "home", {14280, 120, 495, 255},
-               //: A text button at the top right, with room for about four letters. Home ends the
-               //: lesson.
-               QCoreApplication::translate("LessonWindow", "Home"), Qt::Key_H, Shown);
+    c.buttons.home = button(w, "home", {14280, 120, 495, 255},
+                            //: A text button at the top right, with room for about four letters.
+                            //: Home ends the lesson.
+                            QCoreApplication::translate("LessonWindow", "Home"), Qt::Key_H, Shown);
     c.buttons.home->setCursor(Qt::PointingHandCursor);
     // Back shares Next's place; Next is offered first.
     c.buttons.back =
