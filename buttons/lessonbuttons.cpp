@@ -1,7 +1,6 @@
 #include "buttons/lessonbuttons.h"
 
 #include "platform/colours.h"
-#include "platform/labelbutton.h"
 
 LessonButtons::LessonButtons(const Widgets &buttons, QObject *parent)
     : QObject(parent), m_buttons(buttons)
@@ -35,16 +34,6 @@ void LessonButtons::offerNext(std::optional<Qt::FocusReason> focus)
 void LessonButtons::offerBack(std::optional<Qt::FocusReason> focus)
 {
     swap(m_buttons.next, m_buttons.back, focus);
-}
-
-bool LessonButtons::nextOffered() const
-{
-    return !m_buttons.next->isHidden();
-}
-
-void LessonButtons::offerPrint(bool offered)
-{
-    m_buttons.print->setVisible(offered);
 }
 
 void LessonButtons::showNextPlain()

@@ -11,7 +11,6 @@ class HelpArrow : public QWidget
 
 public:
     explicit HelpArrow(QWidget *parent);
-    static QString hintText();
     // How far the hint runs out of its place in the panel, across and down, at the zoom.
     QSize hintOverflow() const;
 

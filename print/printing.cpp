@@ -5,9 +5,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QMarginsF>
 #include <QMessageBox>
-#include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,9 +15,8 @@ Printing::Printing(QWidget *window) : m_window(window) {}
 
 Printing::~Printing() = default;
 
-// The printer the dialog chooses, made on first use: looking up the system's printers costs time
-// that a lesson which never prints should not pay. High resolution, landscape like the window,
-// with narrow margins so that the window fits an A4 or Letter sheet at true scale.
+// Made on first use: looking up the system's printers costs time that a lesson which never prints
+// should not pay. Narrow margins let the window fit an A4 or Letter sheet at true scale.
 QPrinter &Printing::printer()
 {
     if (!m_printer) {
@@ -60,14 +57,13 @@ void Printing::print()
 bool Printing::printPages(QPagedPaintDevice &device, int resolution, int copies)
 {
     TrueScaleJob job(m_window, device, resolution);
-    for (int copy = 1; copy <= copies; ++copy) {
+    for (int copy = 1; copy <= copies; ++copy)
         if (!job.printPage()) {
             //: Why a print failed, completing "The lesson was not printed: %1.".
             m_failure =
                 QCoreApplication::translate("Printing", "the printer did not take the page");
             return false;
         }
-    }
     if (!job.finish()) {
         //: Why a print failed, completing "The lesson was not printed: %1.".
         m_failure = QCoreApplication::translate("Printing", "the printer did not take the pages");
@@ -91,8 +87,7 @@ bool Printing::printToFile(const QString &fileName, int copies)
         if (!printPages(writer, writer.resolution(), copies))
             return false;
     }
-    // A device such as a printer's port or /dev/full is written directly; a file is replaced only
-    // once its new contents are whole.
+    // A device such as a printer's port or /dev/full is written directly.
     const QFileInfo target(fileName);
     std::unique_ptr<QFileDevice> file;
     if (target.exists() && !target.isFile())

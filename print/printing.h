@@ -8,10 +8,9 @@ class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
-// Print: the system's printer dialog, then the window as it stands, one page per copy asked
-// for, at true scale. Cancelling the dialog prints nothing and says nothing. A print that fails
-// says so in one short message, and a file that could not be written whole is not left behind
-// looking complete; the next print starts afresh.
+// Print: the system's printer dialog, then the window as it stands, one page per copy, at true
+// scale. A cancelled dialog says nothing. A failed print says so in one short message, leaves no
+// file looking complete that is not, and the next print starts afresh.
 class Printing
 {
 public:
