@@ -4,7 +4,6 @@
 #include "platform/design.h"
 
 #include <QCoreApplication>
-#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
 

@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
 #include <QStyleOption>
 
 LabelButton::LabelButton(const QString &text, QWidget *parent) : QAbstractButton(parent)

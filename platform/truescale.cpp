@@ -7,8 +7,6 @@
 #include <QPicture>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace {
 
 // At true scale where it fits, otherwise scaled down to fit; centred either way.

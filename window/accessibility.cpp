@@ -3,13 +3,11 @@
 #include "figure/figure.h"
 #include "pages/frames.h"
 #include "platform/choicelist.h"
-#include "platform/labelbutton.h"
 #include "rules/ruleboard.h"
 #include "window/announcer.h"
 #include "window/controls.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QTextEdit>
 
 #include <cmath>

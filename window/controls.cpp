@@ -6,11 +6,9 @@
 #include "platform/choicelist.h"
 #include "platform/colours.h"
 #include "platform/design.h"
-#include "platform/labelbutton.h"
 #include "window/accessibility.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QTextEdit>
 

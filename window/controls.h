@@ -9,7 +9,6 @@
 class Figure;
 class HelpArrow;
 class QTextEdit;
-class QWidget;
 
 // Every control of the lesson window, as the design places them, grouped by the part of the
 // lesson that looks after them.

@@ -6,7 +6,6 @@
 #include "platform/choicelist.h"
 #include "platform/colours.h"
 #include "platform/design.h"
-#include "platform/labelbutton.h"
 #include "platform/richtext.h"
 #include "rules/ruleboard.h"
 #include "window/accessibility.h"
