@@ -77,8 +77,7 @@ void dots(QPainter &painter, const QList<QPointF> &centres, const QColor &colour
 
 QString circlesInWords(const Choice &choice)
 {
-    //: The figure in words, as a screen reader says it: %1 and %2 are the radii, %3 the
-    //: distance of the centres, all in centimetres.
+    //: The figure as a screen reader says it: %1 and %2 the radii, %3 the distance, all in cm.
     return QCoreApplication::translate("Figure",
                                        "Circle with centre P and radius %1 cm, circle with centre "
                                        "Q and radius %2 cm, centres %3 cm apart.")
@@ -99,8 +98,7 @@ QString relationInWords(const Choice &choice)
         QT_TRANSLATE_NOOP("Figure", "do not intersect or touch and each is outside the other"),
     };
     const int rule = choice.rule();
-    //: The outcome a screen reader says: %1 is how the circles lie (the phrases above), %2 the
-    //: number of the rule that holds.
+    //: The outcome a screen reader says: %1 how the circles lie (as above), %2 the rule that holds.
     return QCoreApplication::translate("Figure", "The two circles %1; rule (%2) holds.")
         .arg(QCoreApplication::translate("Figure", relations[rule - 1]))
         .arg(rule);

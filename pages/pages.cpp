@@ -13,8 +13,7 @@ namespace {
 // The introduction's digits are lowered less than the rules' are.
 constexpr int kSubscriptOffset = -60;
 
-//: The invitation at the foot of the introduction; the two full stops and the four blanks
-//: belong to the design. 'Next' names the button, as its label is translated.
+//: The introduction's last line; keep the two full stops and four blanks; 'Next' as on the button.
 const char *const kInvitation =
     QT_TRANSLATE_NOOP("Pages", "Let us test it for practice..    Click 'Next'.");
 //: The author's contact line: translate the words "Author" and "Mobile" only.
@@ -26,8 +25,7 @@ const char *const kContactLine =
 // The window opens on the introduction in its designed layout, which Back does not restore.
 Pages::Pages(const Texts &texts, QObject *parent) : QObject(parent), m_texts(texts)
 {
-    //: The heading of both pages; the program adds a superscript two after the final R, which
-    //: stands for the plane (R²).
+    //: The heading; the program adds a superscript two after the final R, the plane (R²).
     const QString heading = tr("Relative position of two circles in R") + QChar(0x00B2);
     m_texts.heading->setText(heading);
     m_texts.heading->setAccessibleName(heading);
@@ -71,8 +69,7 @@ void Pages::showGuidedStart(bool radiiChosen)
     if (radiiChosen)
         return askForDistance();
     m_texts.messageLine->show();
-    //: The first prompt of the practice page. Keep "r1" and "r2" as written: their digits are
-    //: set lowered. The two blanks between words belong to the design.
+    //: The first prompt; keep "r1", "r2" (digits set lowered) and the double blanks.
     writeMessage(tr("Now  select  length  of  radius  r1  and  r2  for  the  circles."), true);
 }
 
@@ -88,8 +85,7 @@ void Pages::askForDistance()
     m_texts.messageLine->hide();
     const bool appears = m_texts.promptLine->isHidden();
     m_texts.promptLine->show();
-    //: The prompt for the distance, once both radii are chosen. The leading blank and the two
-    //: blanks after "between" belong to the design; there is no final full stop.
+    //: The distance prompt; keep the leading blank and the two after "between"; no full stop.
     m_texts.promptLine->setText(tr(" Select the distance PQ between  their centers P and Q"));
     if (appears)
         emit promptShown(m_texts.promptLine->text().simplified());
@@ -104,8 +100,7 @@ void Pages::offerRearranging()
 {
     m_texts.promptLine->hide();
     m_texts.messageLine->show();
-    //: The prompt once the circles are drawn. Keep "r1" and "r2" as written: their digits are
-    //: set lowered. The blank before the comma belongs to the design.
+    //: Once the circles are drawn; keep "r1", "r2" (digits set lowered) and the blank before ",".
     writeMessage(tr("You can rearrange r1 , r2 and PQ"), true);
     showFullFrames();
 }

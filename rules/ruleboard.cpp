@@ -26,8 +26,7 @@ struct Rule
 // A translation keeps each rule's number and formula as they stand, blanks included, so that the
 // same searches lower its digits.
 const Rule kRules[] = {
-    //: Rule (1), in one line of a fixed width. Keep the number and the formula as written,
-    //: blanks included: the digits of r1 and r2 are set lowered.
+    //: Rule (1) in one fixed-width line; keep the number and formula as written, blanks and all.
     {QT_TRANSLATE_NOOP("RuleBoard",
                        " (1)  If PQ =  r1 + r2 then the two circles touch each other externally."),
      {{"r1", '1'}, {"r2", '2'}}},
@@ -36,20 +35,16 @@ const Rule kRules[] = {
          "RuleBoard",
          " (2)  If PQ = | r1 - r2 | then the two circles touch each other internally."),
      {{"r1", '1'}, {"r2", '2'}}},
-    //: Rule (3), in one line of a fixed width. Keep the number and the formula as written,
-    //: "| r1 - r2 |" before "r1 + r2": the digits are found in that order and set lowered. The
-    //: "2" of "2 Points" is not lowered.
+    //: Rule (3); keep the number and formulas as written, "| r1 - r2 |" before "r1 + r2".
     {QT_TRANSLATE_NOOP("RuleBoard", " (3)  If | r1 - r2 | < PQ < r1 + r2  then the two circles "
                                     "intersect each other in 2 Points."),
      {{"r1", '1'}, {"r2", '2'}, {"r1 + r2", '1'}, {"r1 + r2", '2'}}},
-    //: Rule (4), the longest, in one line of a fixed width. Keep the number and the formula as
-    //: written.
+    //: Rule (4), the longest, in one fixed-width line; keep the number and formula as written.
     {QT_TRANSLATE_NOOP("RuleBoard",
                        " (4)  If PQ < | r1 - r2 |  then the two circles neither intersect nor "
                        "touch and one of them is inside the other."),
      {{"r1", '1'}, {"r2", '2'}}},
-    //: Rule (5), in one line of a fixed width. Keep the number and the formula "r1 + r2" as
-    //: written: its digits are found through the whole phrase and set lowered.
+    //: Rule (5) in one fixed-width line; keep the number and the formula "r1 + r2" as written.
     {QT_TRANSLATE_NOOP("RuleBoard",
                        " (5)  If PQ > r1 + r2  then the two circles do not intersect or touch and "
                        "each is outside the other."),
@@ -61,9 +56,7 @@ const Rule kRules[] = {
 RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, QObject *parent)
     : QObject(parent), m_boxes(boxes), m_note(note)
 {
-    //: The note under the rules on the introduction, and the tooltip of the rule that holds.
-    //: Keep "r1" and "r2" as written: their digits are set lowered. The two blanks between
-    //: words belong to the design.
+    //: The note under the rules and the highlight's tooltip; keep "r1", "r2", the double blanks.
     richtext::write(m_note,
                     tr("It  will  be  highlighted  according  to  your  "
                        "selection  of  r1 ,  r2  and  PQ."),

@@ -142,15 +142,13 @@ Controls buildControls(QWidget *w)
                             font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden);
     c.pages.promptLine = label(
         w, "promptLine", {1680, 60, 10215, 435},
-        //: The prompt line as designed, before the lesson writes its own texts into it. The
-        //: leading blank and the two blanks after "between" belong to the design.
+        //: The prompt line as designed; keep the leading blank and the two after "between".
         QCoreApplication::translate("LessonWindow",
                                     " Select the distance PQ between  their centers P and Q."),
         font("Trebuchet MS", 14.25, false, true), darkBlue, paleGreen, Qt::AlignHCenter, Shown);
     c.pages.possibilities =
         label(w, "possibilities", {2280, 3120, 9495, 375},
-              //: The introduction's line above the five rules; the two full stops belong to
-              //: the design.
+              //: The line above the five rules; keep the two full stops.
               QCoreApplication::translate(
                   "LessonWindow",
                   "In this Situation one and only one Possibility exists, out of below five.."),
@@ -161,8 +159,7 @@ Controls buildControls(QWidget *w)
     place(c.lists.surroundings, "surroundings", {11640, 1080, 2415, 615}, w->font(), Shown);
 
     c.buttons.home = button(w, "home", {14280, 120, 495, 255},
-                            //: A text button at the top right, with room for about four letters.
-                            //: Home ends the lesson.
+                            //: A text button for about four letters; it ends the lesson.
                             QCoreApplication::translate("LessonWindow", "Home"), Qt::Key_H, Shown);
     c.buttons.home->setCursor(Qt::PointingHandCursor);
     // Back shares Next's place; Next is offered first.

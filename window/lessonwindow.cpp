@@ -50,8 +50,7 @@ LessonWindow::LessonWindow(int cueBeatMs)
       m_printing(this)
 {
     setObjectName(QStringLiteral("lessonWindow"));
-    //: The window's title, also its name to a screen reader. The two blanks after the colon
-    //: belong to the design.
+    //: The window's title and its name to a screen reader; the two blanks after the colon stay.
     setWindowTitle(tr("Chapter 4:  Relative Positions of Two Circles in a Plane."));
     // No maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
