@@ -15,10 +15,8 @@ namespace launch {
 
 namespace {
 
-// Qt takes any number: a scale factor of 0 hangs it with no window, -1 makes one 65376 pixels
-// wide, 100 takes gigabytes; at 8 a whole window still fits a 7680 x 4320 screen. A font DPI of
-// 1 draws the window in 11 x 8 pixels, one of 100000 a thousand times the screen; below half the
-// usual 96 the smallest type is illegible, and 480 is more than any screen's.
+// Qt takes any number: a scale factor of 0 hangs it, 100 takes gigabytes, and a font DPI of 1
+// draws the window in 11 x 8 pixels. Within these bounds the window is whole and legible.
 constexpr double kLargestScaleFactor = 8;
 constexpr int kSmallestFontDpi = 47;
 constexpr int kLargestFontDpi = 480;
@@ -43,8 +41,7 @@ struct HeldMessage
     QString text;
 };
 
-// A message handler is a plain function. Qt hands back its own default handler when no other
-// was installed, so there always is a previous one.
+// Qt hands back its default handler when no other was installed: there always is a previous one.
 const char *guardedProgram = nullptr;
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage> heldMessages;
@@ -81,8 +78,7 @@ double takeScaleFactorBelowOne()
 void openClosedStandardStreams()
 {
     for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor)
-        // Those below are open by now, so /dev/null takes this number. Without it there is
-        // nothing better to do, nor anywhere to say so.
+        // Those below are open by now, so /dev/null takes this number.
         if (::fcntl(descriptor, F_GETFD) == -1 && errno == EBADF)
             ::open("/dev/null", O_RDWR);
 }
@@ -163,8 +159,7 @@ Started startApplication(int &argc, char **argv)
     }
 
     QApplication::setApplicationName(QStringLiteral("two-circles"));
-    // No display name: Qt would append it to the caption in the title bar. The desktop finds
-    // the lesson's name and icon through its desktop entry instead.
+    // No display name, which Qt would append to the title: the desktop entry names the lesson.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TwoCircles"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     return {std::move(application), wantedScale,

@@ -7,7 +7,7 @@
 class QApplication;
 
 // What main() sets up around QApplication, so that the window opens whole and readable on any
-// desktop, and a machine without a usable display gets one clear line instead of Qt's abort.
+// desktop.
 namespace launch {
 
 // Without a session bus address libdbus autolaunches a bus that outlives the lesson and writes
@@ -32,9 +32,8 @@ struct Started
     bool fullScreen = false;
 };
 
-// Closed standard streams opened on /dev/null, nonsense scale variables refused, no session bus
-// autolaunched, and a machine without a usable display told so on standard error, ending with
-// status 1. argc must outlive the application.
+// A machine without a usable display is told so in one line, and the program ends with status 1
+// instead of Qt's abort. argc must outlive the application.
 Started startApplication(int &argc, char **argv);
 
 } // namespace launch

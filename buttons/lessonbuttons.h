@@ -4,9 +4,8 @@
 
 #include <optional>
 
-// The four text buttons at the top right: Next and Back share one place and are offered one at a
-// time, Print once a figure is drawn, Home always. A button turns red under the mouse and blue
-// again over the bare window; Next's colour belongs to its blinking cue instead.
+// The four text buttons at the top right: Next and Back share one place. A button turns red
+// under the mouse and blue again over the bare window; Next's colour belongs to its cue instead.
 class LessonButtons : public QObject
 {
     Q_OBJECT
@@ -28,7 +27,6 @@ public:
     bool nextOffered() const { return !m_buttons.next->isHidden(); }
     void offerPrint(bool offered) { m_buttons.print->setVisible(offered); }
 
-    // The two styles Next flickers between.
     void showNextPlain();
     void showNextBold();
     // The bare window calms Back, Home and Print; the message line leaves Print as it is.
@@ -36,7 +34,6 @@ public:
     void calmBackAndHome();
 
 signals:
-    // Next stops blinking while the pupil points at it.
     void nextPointedAt();
 
 private:

@@ -17,7 +17,6 @@ public:
     // the cue with every mouse movement.
     void start();
     void stop();
-    // The first half then runs in its place.
     void dropSecondHalf();
 
 signals:

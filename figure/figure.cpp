@@ -176,12 +176,10 @@ void Figure::draw(QPainter &painter, bool onScreen) const
                             radius(*m_choice.r2));
         painter.setPen(QPen(colours::kBlue, line, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(toPixels(m_choice.centreP()), toPixels(m_choice.centreQ()));
-        // The length, 2 mm left of and 3.5 mm above the segment's middle; each position worked
-        // out in double precision and kept as a single.
+        // Each position is worked out in double precision and kept as a single.
         writeAt(painter, QPointF(float(Choice::kMidpoint - 0.2), float(Choice::kCentreLine - 0.35)),
                 QStringLiteral(" %1 ").arg(*m_choice.distance), 8, colours::kBlue);
     };
-    // A centre: its red letter 1 mm below it and a dot on it.
     const auto centre = [&](QChar letter, float x, const QColor &colour) {
         writeAt(painter, QPointF(x, float(Choice::kCentreLine + 0.1)), letter, 10, colours::kRed);
         dots(painter, {toPixels(QPointF(x, Choice::kCentreLine))}, colour, onScreen);

@@ -7,9 +7,8 @@ class ChoiceList;
 class QColor;
 class QWidget;
 
-// The three lists in which the pupil chooses r1, r2 and PQ, with their captions and the area
-// around them. At first they open one after the other, r1 opening r2 and r2 opening PQ. A chosen
-// list shows its caption and stops flickering.
+// The three lists in which the pupil chooses r1, r2 and PQ, opening one after the other, with
+// their captions and the area around them.
 class ChoiceLists : public QObject
 {
     Q_OBJECT
@@ -20,7 +19,6 @@ public:
         ChoiceList *r1;
         ChoiceList *r2;
         ChoiceList *distance;
-        // The captions of the radii: "r" with a small lowered "1" or "2".
         QWidget *r1Letter;
         QWidget *r1Digit;
         QWidget *r2Letter;
@@ -37,14 +35,12 @@ public:
     void close();
     // The page is changing under the pupil's hands.
     void dropTyping();
-    // r1 until it is chosen, then r2, then PQ.
     void colourWaitingList(const QColor &colour);
     void focusWaitingList(Qt::FocusReason reason);
 
 signals:
     void radiusChosen();
     void distanceChosen();
-    // The mouse moved near the lists.
     void approached();
 
 protected:

@@ -4,9 +4,8 @@
 
 #include <optional>
 
-// The three nested rectangles that frame the lesson area, thin, thick and thin. Only the middle
-// one's height is chosen; the inner one is 0.25 cm lower and the outer one 0.4 cm higher, each
-// worked out from the height the middle one took.
+// Three nested rectangles round the lesson area. The inner one's and outer one's heights follow
+// from the height the middle one took.
 class Frames : public QWidget
 {
     Q_OBJECT

@@ -129,7 +129,7 @@ void Pages::hideIntroduction()
     m_texts.promptLine->hide();
 }
 
-// The prompts are centred with the digits of r1 and r2 lowered; the contact line is no prompt.
+// The contact line is no prompt.
 void Pages::writeMessage(const QString &text, bool centredWithSubscripts)
 {
     QTextEdit *line = m_texts.messageLine;

@@ -6,9 +6,7 @@ class Frames;
 class QLabel;
 class QTextEdit;
 
-// The texts that make the lesson's two pages, and the frames round them. The introduction sets
-// the scene, with the author's contact line in the message line at the top; the practice page
-// keeps the heading and guides the pupil's choice in the message line and the prompt line.
+// The texts that make the lesson's two pages, and the frames round them.
 class Pages : public QObject
 {
     Q_OBJECT
@@ -28,9 +26,7 @@ public:
 
     // As Back leaves it: its own positions, not those the window opens with.
     void showIntroduction();
-    // Asking for the radii first, or for the distance once they are chosen.
     void showGuidedStart(bool radiiChosen);
-    // With a complete choice in place.
     void showResume();
 
     void askForDistance();

@@ -18,9 +18,8 @@ inline const QColor kDarkGreen = fromBgr(0x00008000);
 inline const QColor kMagenta = fromBgr(0x00FF00FF);
 inline const QColor kCyan = fromBgr(0x00FFFF00);
 inline const QColor kBlack = fromBgr(0x00000000);
-// The window's background, and that of most labels and of the text boxes.
 inline const QColor kPaleGreen = fromBgr(0x00DCFFD5);
-// The system's window-text colour, which the label buttons start in.
+// The system's, which the label buttons start in.
 inline const QColor kWindowText = Qt::black;
 
 // One colour of the widget's palette; the part that draws it (a box's viewport, a list's field)

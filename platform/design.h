@@ -29,7 +29,6 @@ struct View
 View view();
 void setView(View view);
 
-// Logical pixels per twip at the view's zoom.
 double pixelsPerTwip();
 int twipsToPixels(double twips);
 inline double centimetresToTwips(double cm)
@@ -40,7 +39,6 @@ inline double centimetresToPixels(double cm)
 {
     return centimetresToTwips(cm) * pixelsPerTwip();
 }
-// A length in whole pixels as the design rounds them.
 inline int pixelsAt(double cm)
 {
     return twipsToPixels(centimetresToTwips(cm));
@@ -48,7 +46,6 @@ inline int pixelsAt(double cm)
 // Each of left, top, width and height rounded on its own.
 QRect pixelRect(double left, double top, double width, double height);
 QSize clientSize();
-// Never thinner than a pixel.
 int strokeWidth(int designed);
 double zoomedPoints(double points);
 
@@ -61,7 +58,6 @@ void place(QWidget *widget, const QRectF &twips);
 void moveTo(QWidget *widget, double leftCm, double topCm);
 void moveTopTo(QWidget *widget, double topCm);
 void setHeight(QWidget *widget, double cm);
-// The designed point size, before the zoom.
 void setFont(QWidget *widget, const QFont &designed);
 void setPointSize(QWidget *widget, double points);
 void follow(QWidget *window);

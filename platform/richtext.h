@@ -12,18 +12,15 @@ class QTextEdit;
 // subscript, its lowering designed in twips.
 namespace richtext {
 
-// How far a text set in the font, as a label sets it, runs out of the box, across and down.
+// How far a text set as a label sets it runs out of the box, across and down.
 QSize overflow(const QFont &font, const QRect &box, int flags, const QString &text);
 
-// Replaces the box's text (and every format with it) and aligns its paragraph.
 void write(QTextEdit *box, const QString &text, Qt::Alignment alignment = Qt::AlignLeft);
 void colourAll(QTextEdit *box, const QColor &colour);
-// Lowers the digit that follows the first occurrence of the token: the "1" of "r1", or with the
-// token "r1 + r2" and digit '2' the digit of r2 in that phrase. A token the text lacks changes
-// nothing.
+// Lowers the digit that follows the first occurrence of the token: the "1" of "r1", or with
+// "r1 + r2" and '2' the digit of r2 in that phrase.
 void lowerDigit(QTextEdit *box, const QString &token, QChar digit, int offsetTwips, double points);
 void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points = 7);
-// Sizes and lowers the box's digits again for the present zoom.
 void follow(QTextEdit *box);
 
 } // namespace richtext

@@ -9,7 +9,6 @@
 
 namespace {
 
-// At true scale where it fits, otherwise scaled down to fit; centred either way.
 QRectF placeOnPage(QSizeF trueSize, QRectF printable)
 {
     if (trueSize.isEmpty() || printable.isEmpty())

@@ -8,7 +8,6 @@
 
 namespace {
 
-// The rules' digits are lowered 80 twips (4 points) and set in 7-point type.
 constexpr int kSubscriptOffset = -80;
 constexpr double kSubscriptSize = 7;
 

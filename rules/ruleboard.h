@@ -6,9 +6,8 @@
 
 class QTextEdit;
 
-// The five rules for the relative position of two circles, box k always showing rule (k), and
-// the note beneath them: in a reading layout with the note on the introduction, in a compact
-// column with the rule that holds highlighted on the practice page.
+// The five rules, box k showing rule (k), and the note beneath them; on the practice page the
+// rule that holds is highlighted.
 class RuleBoard : public QObject
 {
     Q_OBJECT
@@ -17,8 +16,7 @@ public:
     RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, QObject *parent);
 
     void clearHighlight();
-    // A yellow background, a little lower box (which it keeps from then on), the note as its
-    // tooltip, and a state that assistive technology reads.
+    // The box keeps its lower height from then on.
     void highlight(int rule);
     void placeForReading();
     void placeInColumn();

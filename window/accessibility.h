@@ -6,10 +6,7 @@ class QWidget;
 class RuleBoard;
 struct Controls;
 
-// How the lesson reads to a screen reader: the lists by lasting names with their values, the rule
-// that holds marked and announced, the figure in words, the controls in the page's reading order
-// without what is hidden or covered, and what each step changed told once it is over. Nothing
-// here changes what the window shows.
+// How the lesson reads to a screen reader, without changing what the window shows.
 void describeForAssistiveTechnology(QWidget *window, const Controls &controls, RuleBoard *rules,
                                     Pages *pages, ChoiceLists *lists);
 

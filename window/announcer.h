@@ -3,10 +3,9 @@
 #include <QObject>
 #include <QStringList>
 
-// What a screen reader is told after a step of the lesson: where the pupil now is, how the
-// circles lie, and a prompt that has just appeared; told together once the step is over (after
-// the focus it moves has settled), each part once, in that order. The accessibility layer
-// passes told() on, moving no focus and interrupting nothing.
+// What a screen reader is told after a step of the lesson (where the pupil now is, how the
+// circles lie, a prompt that has just appeared): together, once the step and the focus it moves
+// have settled, each part once.
 class Announcer : public QObject
 {
     Q_OBJECT
@@ -18,7 +17,6 @@ public:
     void outcomeShown(const QString &outcome);
     void promptShown(const QString &prompt);
 
-    // The words told last.
     QString words() const { return m_words; }
 
 signals:

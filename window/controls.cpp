@@ -58,7 +58,6 @@ QLabel *label(QWidget *window, const char *name, const QRectF &r, const QString 
     return label;
 }
 
-// A text button pressed by Alt and its letter, wherever the keyboard focus is.
 LabelButton *button(QWidget *window, const char *name, const QRectF &r, const QString &text,
                     Qt::Key key, Visibility visibility, bool opaque = false)
 {

@@ -52,7 +52,6 @@ LessonWindow::LessonWindow(int cueBeatMs)
     setObjectName(QStringLiteral("lessonWindow"));
     //: The window's title and its name to a screen reader; the two blanks after the colon stay.
     setWindowTitle(tr("Chapter 4:  Relative Positions of Two Circles in a Plane."));
-    // No maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(design::clientSize());
@@ -157,7 +156,6 @@ bool LessonWindow::pageChangedFromKeyboard(const LabelButton *button)
     return fromKeyboard;
 }
 
-// Next: the practice page at its guided start, or with the figure of an earlier visit's choice.
 void LessonWindow::showPractice()
 {
     const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.next);
@@ -180,7 +178,7 @@ void LessonWindow::showPractice()
     m_buttons->offerBack(focusGoesWithNext ? std::optional(Qt::OtherFocusReason) : std::nullopt);
 }
 
-// Back: the introduction again, without the figure and the highlight; the choice is kept.
+// The choice is kept for the next visit.
 void LessonWindow::showIntroduction()
 {
     const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.back);
@@ -205,7 +203,6 @@ void LessonWindow::showIntroduction()
     m_rules->clearHighlight();
 }
 
-// A new radius keeps the centres and redraws the circle.
 void LessonWindow::takeRadius()
 {
     const Choice choice = m_lists->choice();
@@ -328,8 +325,7 @@ void LessonWindow::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-// How far each text runs out of its box, across and down, as the window draws it: the text
-// boxes on one line, the labels and buttons word-wrapped, the help arrow's hint in its panel.
+// How far each text runs out of its box, across and down, as the window draws it.
 QHash<const QWidget *, QSize> LessonWindow::textOverflows() const
 {
     QHash<const QWidget *, QSize> found;

@@ -10,9 +10,8 @@ class BlinkingCue;
 class RuleBoard;
 struct Choice;
 
-// The lesson window. It makes the controls, hands each part of the lesson those it looks after,
-// and turns what the pupil does into what every part then shows: the rules, the figure, the
-// prompts and the cues follow from the choice in the lists. The teacher zooms it while it runs.
+// The lesson window: it hands each part of the lesson the controls it looks after, and turns
+// what the pupil does into what every part then shows. The teacher zooms it while it runs.
 class LessonWindow : public QWidget
 {
     Q_OBJECT
@@ -23,8 +22,7 @@ public:
     explicit LessonWindow(int cueBeatMs = kCueBeatMs);
     ~LessonWindow() override;
 
-    // At the largest zoom up to largestZoom at which the window fits the screen and every text
-    // its box; or full screen.
+    // At the largest zoom up to largestZoom at which the window fits the screen.
     void showFitted(double largestZoom = 1, bool fullScreen = false);
 
 protected:
@@ -36,7 +34,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // What the pupil did.
     bool pageChangedFromKeyboard(const LabelButton *button);
     void showPractice();
     void showIntroduction();
@@ -44,7 +41,6 @@ private:
     void takeDistance();
     void showFigure(const Choice &choice, bool radiusChanged);
 
-    // What the teacher did.
     void zoomBy(int steps);
     void setZoom(double zoom);
     void toggleFullScreen();
