@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -54,17 +55,20 @@ void Printing::print()
         QCoreApplication::translate("Printing", "The lesson was not printed: %1.").arg(m_failure));
 }
 
+// The pages go to the device when the painter ends, so copies sent to a file all land in it.
 bool Printing::printPages(QPagedPaintDevice &device, int resolution, int copies)
 {
-    TrueScaleJob job(m_window, device, resolution);
-    for (int copy = 1; copy <= copies; ++copy)
-        if (!job.printPage()) {
+    QPainter painter;
+    for (int copy = 1; copy <= copies; ++copy) {
+        if (copy == 1 ? !painter.begin(&device) : !device.newPage()) {
             //: Why a print failed, completing "The lesson was not printed: %1.".
             m_failure =
                 QCoreApplication::translate("Printing", "the printer did not take the page");
             return false;
         }
-    if (!job.finish()) {
+        drawAtTrueScale(painter, m_window, device, resolution);
+    }
+    if (painter.isActive() && !painter.end()) {
         //: Why a print failed, completing "The lesson was not printed: %1.".
         m_failure = QCoreApplication::translate("Printing", "the printer did not take the pages");
         return false;
