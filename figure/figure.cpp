@@ -3,7 +3,6 @@
 #include "platform/colours.h"
 #include "platform/design.h"
 
-#include <QCoreApplication>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -75,34 +74,14 @@ void dots(QPainter &painter, const QList<QPointF> &centres, const QColor &colour
         painter.drawImage(onPixelGrid(toDevice, at, width) - QPointF(half, half), dot);
 }
 
-QString circlesInWords(const Choice &choice)
-{
-    //: The figure as a screen reader says it: %1 and %2 the radii, %3 the distance, all in cm.
-    return QCoreApplication::translate("Figure",
-                                       "Circle with centre P and radius %1 cm, circle with centre "
-                                       "Q and radius %2 cm, centres %3 cm apart.")
-        .arg(*choice.r1)
-        .arg(*choice.r2)
-        .arg(*choice.distance);
-}
-
-QString relationInWords(const Choice &choice)
-{
-    //: How the two circles lie, completing "The two circles %1; rule (%2) holds.".
-    static const char *const relations[] = {
-        QT_TRANSLATE_NOOP("Figure", "touch each other externally"),
-        QT_TRANSLATE_NOOP("Figure", "touch each other internally"),
-        QT_TRANSLATE_NOOP("Figure", "intersect each other in 2 points"),
-        QT_TRANSLATE_NOOP("Figure",
-                          "neither intersect nor touch and one of them is inside the other"),
-        QT_TRANSLATE_NOOP("Figure", "do not intersect or touch and each is outside the other"),
-    };
-    const int rule = choice.rule();
-    //: The outcome a screen reader says: %1 how the circles lie (as above), %2 the rule that holds.
-    return QCoreApplication::translate("Figure", "The two circles %1; rule (%2) holds.")
-        .arg(QCoreApplication::translate("Figure", relations[rule - 1]))
-        .arg(rule);
-}
+//: How the two circles lie, completing "The two circles %1; rule (%2) holds.".
+const char *const kRelations[] = {
+    QT_TRANSLATE_NOOP("Figure", "touch each other externally"),
+    QT_TRANSLATE_NOOP("Figure", "touch each other internally"),
+    QT_TRANSLATE_NOOP("Figure", "intersect each other in 2 points"),
+    QT_TRANSLATE_NOOP("Figure", "neither intersect nor touch and one of them is inside the other"),
+    QT_TRANSLATE_NOOP("Figure", "do not intersect or touch and each is outside the other"),
+};
 
 } // namespace
 
@@ -129,13 +108,19 @@ Figure::Figure(QWidget *parent) : QWidget(parent)
 
 void Figure::showChoice(const Choice &choice, bool radiusChanged)
 {
-    if (!choice.complete())
-        return;
     m_choice = choice;
     m_radiusChanged = radiusChanged;
     m_drawn = QImage();
-    setAccessibleName(circlesInWords(choice));
-    setAccessibleDescription(relationInWords(choice));
+    //: The figure as a screen reader says it: %1 and %2 the radii, %3 the distance, all in cm.
+    setAccessibleName(tr("Circle with centre P and radius %1 cm, circle with centre Q and radius "
+                         "%2 cm, centres %3 cm apart.")
+                          .arg(*choice.r1)
+                          .arg(*choice.r2)
+                          .arg(*choice.distance));
+    //: The outcome a screen reader says: %1 how the circles lie (as above), %2 the rule that holds.
+    setAccessibleDescription(tr("The two circles %1; rule (%2) holds.")
+                                 .arg(tr(kRelations[choice.rule() - 1]))
+                                 .arg(choice.rule()));
     show();
     update();
 }

@@ -1,7 +1,5 @@
 #include "lists/choicelists.h"
 
-#include "choice/choice.h"
-#include "platform/choicelist.h"
 #include "platform/colours.h"
 
 #include <QEvent>
@@ -29,11 +27,6 @@ ChoiceLists::ChoiceLists(const Widgets &widgets, QObject *parent)
         emit distanceChosen();
     });
     m_widgets.surroundings->installEventFilter(this);
-}
-
-Choice ChoiceLists::choice() const
-{
-    return {m_widgets.r1->value(), m_widgets.r2->value(), m_widgets.distance->value()};
 }
 
 void ChoiceLists::open()

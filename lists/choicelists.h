@@ -1,11 +1,7 @@
 #pragma once
 
-#include <QObject>
-
-struct Choice;
-class ChoiceList;
-class QColor;
-class QWidget;
+#include "choice/choice.h"
+#include "platform/choicelist.h"
 
 // The three lists in which the pupil chooses r1, r2 and PQ, opening one after the other, with
 // their captions and the area around them.
@@ -28,7 +24,10 @@ public:
     };
     ChoiceLists(const Widgets &widgets, QObject *parent);
 
-    Choice choice() const;
+    Choice choice() const
+    {
+        return {m_widgets.r1->value(), m_widgets.r2->value(), m_widgets.distance->value()};
+    }
 
     // As they were left: open in the lesson's order as far as the choice goes.
     void open();

@@ -1,11 +1,9 @@
 #include "pages/pages.h"
 
-#include "pages/frames.h"
 #include "platform/colours.h"
 #include "platform/design.h"
 #include "platform/richtext.h"
 
-#include <QLabel>
 #include <QTextEdit>
 
 namespace {
@@ -91,11 +89,6 @@ void Pages::askForDistance()
         emit promptShown(m_texts.promptLine->text().simplified());
 }
 
-void Pages::hideDistancePrompt()
-{
-    m_texts.promptLine->hide();
-}
-
 void Pages::offerRearranging()
 {
     m_texts.promptLine->hide();
@@ -103,11 +96,6 @@ void Pages::offerRearranging()
     //: Once the circles are drawn; keep "r1", "r2" (digits set lowered) and the blank before ",".
     writeMessage(tr("You can rearrange r1 , r2 and PQ"), true);
     showFullFrames();
-}
-
-void Pages::showFullFrames()
-{
-    m_texts.frames->setMiddleHeight(Frames::kFullHeight);
 }
 
 void Pages::showInvitation()

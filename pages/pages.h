@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QObject>
+#include "pages/frames.h"
 
-class Frames;
-class QLabel;
+#include <QLabel>
+
 class QTextEdit;
 
 // The texts that make the lesson's two pages, and the frames round them.
@@ -30,9 +30,9 @@ public:
     void showResume();
 
     void askForDistance();
-    void hideDistancePrompt();
+    void hideDistancePrompt() { m_texts.promptLine->hide(); }
     void offerRearranging();
-    void showFullFrames();
+    void showFullFrames() { m_texts.frames->setMiddleHeight(Frames::kFullHeight); }
 
 signals:
     void promptShown(const QString &prompt);

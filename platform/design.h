@@ -16,8 +16,7 @@ inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr QSizeF kClientTwips(15270, 11040);
 
 // Room for a window manager's frame, in logical pixels, while the real one is not known.
-inline constexpr int kFrameWidth = 8;
-inline constexpr int kFrameHeight = 36;
+inline constexpr QSize kFrame(8, 36);
 
 // The zoom, and where the designed client area's top left lies in the window (away from the
 // corner only when the lesson is centred on a full screen).

@@ -126,10 +126,10 @@ LessonWindow::~LessonWindow()
 void LessonWindow::showFitted(double largestZoom, bool fullScreen)
 {
     const QRect available = screen()->availableGeometry();
-    const QSize frame(design::kFrameWidth, design::kFrameHeight);
-    setZoom(fittingZoom(std::clamp(largestZoom, kSmallestZoom, 1.0), available.size() - frame));
+    setZoom(fittingZoom(std::clamp(largestZoom, kSmallestZoom, 1.0),
+                        available.size() - design::kFrame));
     const QPoint designed(design::twipsToPixels(1035), design::twipsToPixels(1755));
-    move(framePlace(designed, size() + frame, available));
+    move(framePlace(designed, size() + design::kFrame, available));
     m_frameKnown = false;
     show();
     if (fullScreen)
@@ -241,8 +241,7 @@ void LessonWindow::zoomBy(int steps)
 {
     if (isFullScreen())
         return;
-    const QSize frame = m_frameKnown ? frameGeometry().size() - size()
-                                     : QSize(design::kFrameWidth, design::kFrameHeight);
+    const QSize frame = m_frameKnown ? frameGeometry().size() - size() : design::kFrame;
     const QSize room = screen()->availableGeometry().size() - frame;
     const double now = design::view().zoom;
     double wanted = 1;
