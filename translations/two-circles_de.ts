@@ -242,32 +242,26 @@ Knöpfe: höchstens etwa vier Buchstaben (Vor, Zur., Ende, Druck).</comment>
     <name>LessonWindow</name>
     <message>
         <source> Select the distance PQ between  their centers P and Q.</source>
-        <extracomment>The prompt line as designed; keep the leading blank and the two after &quot;between&quot;.</extracomment>
         <translation> Wähle den Abstand PQ zwischen  ihren Mittelpunkten P und Q.</translation>
     </message>
     <message>
         <source>In this Situation one and only one Possibility exists, out of below five..</source>
-        <extracomment>The line above the five rules; keep the two full stops.</extracomment>
         <translation>In dieser Lage gilt genau eine der fünf folgenden Möglichkeiten..</translation>
     </message>
     <message>
         <source>Home</source>
-        <extracomment>A text button for about four letters; it ends the lesson.</extracomment>
         <translation>Ende</translation>
     </message>
     <message>
         <source>Back</source>
-        <extracomment>A text button with room for about four letters; it returns to the introduction.</extracomment>
         <translation>Zur.</translation>
     </message>
     <message>
         <source>Next</source>
-        <extracomment>A text button with room for about four letters, set in bold while it blinks.</extracomment>
         <translation>Vor</translation>
     </message>
     <message>
         <source>Print</source>
-        <extracomment>A text button with room for about four letters.</extracomment>
         <translation>Druck</translation>
     </message>
     <message>

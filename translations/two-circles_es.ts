@@ -241,32 +241,26 @@ Botones: cuatro o cinco letras como mucho (Sig., Atrás, Salir, Impr.).</comment
     <name>LessonWindow</name>
     <message>
         <source> Select the distance PQ between  their centers P and Q.</source>
-        <extracomment>The prompt line as designed; keep the leading blank and the two after &quot;between&quot;.</extracomment>
         <translation> Elige la distancia PQ entre  sus centros P y Q.</translation>
     </message>
     <message>
         <source>In this Situation one and only one Possibility exists, out of below five..</source>
-        <extracomment>The line above the five rules; keep the two full stops.</extracomment>
         <translation>En esta situación se da una y solo una de las cinco posibilidades..</translation>
     </message>
     <message>
         <source>Home</source>
-        <extracomment>A text button for about four letters; it ends the lesson.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
         <source>Back</source>
-        <extracomment>A text button with room for about four letters; it returns to the introduction.</extracomment>
         <translation>Atrás</translation>
     </message>
     <message>
         <source>Next</source>
-        <extracomment>A text button with room for about four letters, set in bold while it blinks.</extracomment>
         <translation>Sig.</translation>
     </message>
     <message>
         <source>Print</source>
-        <extracomment>A text button with room for about four letters.</extracomment>
         <translation>Impr.</translation>
     </message>
     <message>

@@ -241,32 +241,26 @@ Boutons : quatre ou cinq lettres au plus (Suite, Préc., Fin, Impr.).</comment>
     <name>LessonWindow</name>
     <message>
         <source> Select the distance PQ between  their centers P and Q.</source>
-        <extracomment>The prompt line as designed; keep the leading blank and the two after &quot;between&quot;.</extracomment>
         <translation> Choisis la distance PQ entre  leurs centres P et Q.</translation>
     </message>
     <message>
         <source>In this Situation one and only one Possibility exists, out of below five..</source>
-        <extracomment>The line above the five rules; keep the two full stops.</extracomment>
         <translation>Dans ce cas, une et une seule des cinq possibilités ci-dessous est vraie..</translation>
     </message>
     <message>
         <source>Home</source>
-        <extracomment>A text button for about four letters; it ends the lesson.</extracomment>
         <translation>Fin</translation>
     </message>
     <message>
         <source>Back</source>
-        <extracomment>A text button with room for about four letters; it returns to the introduction.</extracomment>
         <translation>Préc.</translation>
     </message>
     <message>
         <source>Next</source>
-        <extracomment>A text button with room for about four letters, set in bold while it blinks.</extracomment>
         <translation>Suite</translation>
     </message>
     <message>
         <source>Print</source>
-        <extracomment>A text button with room for about four letters.</extracomment>
         <translation>Impr.</translation>
     </message>
     <message>

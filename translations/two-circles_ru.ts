@@ -241,32 +241,26 @@ select = выбрать; highlighted = выделено; holds = выполня�
     <name>LessonWindow</name>
     <message>
         <source> Select the distance PQ between  their centers P and Q.</source>
-        <extracomment>The prompt line as designed; keep the leading blank and the two after &quot;between&quot;.</extracomment>
         <translation> Выберите расстояние PQ между  их центрами P и Q.</translation>
     </message>
     <message>
         <source>In this Situation one and only one Possibility exists, out of below five..</source>
-        <extracomment>The line above the five rules; keep the two full stops.</extracomment>
         <translation>В этом случае верна одна и только одна из пяти возможностей..</translation>
     </message>
     <message>
         <source>Home</source>
-        <extracomment>A text button for about four letters; it ends the lesson.</extracomment>
         <translation>Вых.</translation>
     </message>
     <message>
         <source>Back</source>
-        <extracomment>A text button with room for about four letters; it returns to the introduction.</extracomment>
         <translation>Наз.</translation>
     </message>
     <message>
         <source>Next</source>
-        <extracomment>A text button with room for about four letters, set in bold while it blinks.</extracomment>
         <translation>Дал.</translation>
     </message>
     <message>
         <source>Print</source>
-        <extracomment>A text button with room for about four letters.</extracomment>
         <translation>Печ.</translation>
     </message>
     <message>

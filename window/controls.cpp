@@ -7,6 +7,7 @@
 #include "platform/colours.h"
 #include "platform/design.h"
 #include "window/accessibility.h"
+#include "window/lessonwindow.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -139,17 +140,15 @@ Controls buildControls(QWidget *w)
                             font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden);
     c.lists.r2Digit = label(w, "r2Digit", {12735, 870, 90, 165}, QStringLiteral("2"),
                             font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden);
+    //: The prompt line as designed; keep the leading blank and the two after "between".
     c.pages.promptLine = label(
         w, "promptLine", {1680, 60, 10215, 435},
-        //: The prompt line as designed; keep the leading blank and the two after "between".
-        QCoreApplication::translate("LessonWindow",
-                                    " Select the distance PQ between  their centers P and Q."),
+        LessonWindow::tr(" Select the distance PQ between  their centers P and Q."),
         font("Trebuchet MS", 14.25, false, true), darkBlue, paleGreen, Qt::AlignHCenter, Shown);
+    //: The line above the five rules; keep the two full stops.
     c.pages.possibilities =
         label(w, "possibilities", {2280, 3120, 9495, 375},
-              //: The line above the five rules; keep the two full stops.
-              QCoreApplication::translate(
-                  "LessonWindow",
+              LessonWindow::tr(
                   "In this Situation one and only one Possibility exists, out of below five.."),
               font("Times New Roman", 15.75, false, true), darkBlue, {}, Qt::AlignLeft, Shown);
 
@@ -157,24 +156,21 @@ Controls buildControls(QWidget *w)
     c.lists.surroundings = new QWidget(w);
     place(c.lists.surroundings, "surroundings", {11640, 1080, 2415, 615}, w->font(), Shown);
 
-    c.buttons.home = button(w, "home", {14280, 120, 495, 255},
-                            //: A text button for about four letters; it ends the lesson.
-                            QCoreApplication::translate("LessonWindow", "Home"), Qt::Key_H, Shown);
+    //: A text button for about four letters; it ends the lesson.
+    c.buttons.home =
+        button(w, "home", {14280, 120, 495, 255}, LessonWindow::tr("Home"), Qt::Key_H, Shown);
     c.buttons.home->setCursor(Qt::PointingHandCursor);
     // Back shares Next's place; Next is offered first.
+    //: A text button for about four letters; it returns to the introduction.
     c.buttons.back =
-        button(w, "back", {13440, 120, 495, 255},
-               //: A text button with room for about four letters; it returns to the introduction.
-               QCoreApplication::translate("LessonWindow", "Back"), Qt::Key_B, Hidden);
+        button(w, "back", {13440, 120, 495, 255}, LessonWindow::tr("Back"), Qt::Key_B, Hidden);
+    //: A text button for about four letters, set in bold while it blinks.
     c.buttons.next =
-        button(w, "next", {13440, 120, 495, 255},
-               //: A text button with room for about four letters, set in bold while it blinks.
-               QCoreApplication::translate("LessonWindow", "Next"), Qt::Key_N, Shown, true);
+        button(w, "next", {13440, 120, 495, 255}, LessonWindow::tr("Next"), Qt::Key_N, Shown, true);
     c.buttons.next->setCursor(Qt::PointingHandCursor);
+    //: A text button for about four letters.
     c.buttons.print =
-        button(w, "print", {12600, 120, 495, 255},
-               //: A text button with room for about four letters.
-               QCoreApplication::translate("LessonWindow", "Print"), Qt::Key_P, Hidden);
+        button(w, "print", {12600, 120, 495, 255}, LessonWindow::tr("Print"), Qt::Key_P, Hidden);
     c.buttons.print->setCursor(Qt::PointingHandCursor);
 
     const QFont ruleFont = font("Times New Roman", 14.25);
