@@ -31,8 +31,7 @@ QString fileCode(QString language)
     return language.replace(QLatin1Char('-'), QLatin1Char('_'));
 }
 
-// As gettext reads them: LANGUAGE, or else the first set of LC_ALL, LC_MESSAGES and LANG. Read
-// afresh at each call, unlike QLocale::system(), which keeps the languages it read first.
+// As gettext reads them, afresh at each call, unlike QLocale::system(), which keeps the first.
 QStringList systemLanguages()
 {
     const QString list = qEnvironmentVariable("LANGUAGE");

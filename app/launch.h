@@ -6,8 +6,7 @@
 
 class QApplication;
 
-// What main() sets up around QApplication, so that the window opens whole and readable on any
-// desktop.
+// What main() sets up around QApplication, so that the window opens whole on any desktop.
 namespace launch {
 
 // Without a session bus address libdbus autolaunches a bus that outlives the lesson and writes

@@ -10,7 +10,7 @@
 // sum. Tested in that order, (5) before (4), the first that holds wins.
 int relationRule(int distance, int sum, int difference);
 
-// What the pupil has chosen so far, in whole centimetres.
+// In whole centimetres.
 struct Choice
 {
     std::optional<int> r1;

@@ -32,9 +32,8 @@ void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double p
     painter.drawText(QPointF(topLeft.x(), topLeft.y() + QFontMetricsF(font).ascent()), text);
 }
 
-// A dot is blurred differently at every place it lands, and a stipple of them looks ragged; so
-// its centre moves (by less than a device pixel) to a pixel's centre when the dot is an odd
-// number of device pixels across, to a pixel's corner when even, and every dot looks the same.
+// A dot is blurred differently at every place it lands, and a stipple of them looks ragged; on
+// the device's pixel grid (by less than a pixel) every dot looks the same.
 QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
 {
     const QPointF device = toDevice.map(at);
@@ -45,8 +44,7 @@ QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
     return toDevice.inverted().map(snapped);
 }
 
-// Thousands of dots: on the screen one is drawn once and stamped on the pixel grid; elsewhere (a
-// printer) they are round points drawn at the device's resolution.
+// Thousands of dots: on the screen one is drawn once and stamped; a printer draws round points.
 void dots(QPainter &painter, const QList<QPointF> &centres, const QColor &colour, bool onScreen)
 {
     const int width = design::strokeWidth(3);

@@ -7,8 +7,7 @@
 
 #include <functional>
 
-// The figure of a complete choice, drawn to scale behind every control at the window's zoom, and
-// told in the lesson's words to assistive technology.
+// The figure of a complete choice, drawn to scale behind every control, and told in words.
 class Figure : public QWidget
 {
     Q_OBJECT
@@ -28,12 +27,10 @@ private:
 
     Choice m_choice;
     bool m_radiusChanged = false;
-    // The figure as last drawn for the screen, and the zoom it was drawn at.
     QImage m_drawn;
     double m_drawnZoom = 0;
 };
 
-// The stipple: a grid 0.2 cm apart over both circles, column by column from the left, each
-// coordinate stepping as a single (so the same dots appear on every machine), each point passed
-// on when it lies inside both discs.
+// The stipple's grid points inside both discs, each coordinate stepping as a single, so that the
+// same dots appear on every machine.
 void forEachStipplePoint(const Choice &choice, const std::function<void(float x, float y)> &dot);

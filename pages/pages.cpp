@@ -106,8 +106,7 @@ void Pages::showInvitation()
     writeMessage(tr(kContactLine), false);
 }
 
-// On the practice page the prompt line waits under the message line for the distance prompt,
-// hidden so that assistive technology does not read out a text nobody can see.
+// The prompt line waits under the message line, hidden so that no screen reader reads it.
 void Pages::hideIntroduction()
 {
     m_texts.firstSentence->hide();

@@ -94,17 +94,15 @@ void ChoiceList::keyPressEvent(QKeyEvent *event)
     QComboBox::keyPressEvent(event);
 }
 
-// Committed only as the field loses the focus, a value that opens the next list would come too
-// late for the focus to land on it.
+// Committed as the field loses the focus, a value would open the next list too late for Tab.
 bool ChoiceList::focusNextPrevChild(bool next)
 {
     commitTyped();
     return QComboBox::focusNextPrevChild(next);
 }
 
-// While the pop-up is open Qt lets none of the window's shortcuts act; but it asks the pop-up
-// whether it overrides a key before it looks for a shortcut, and closing the pop-up then lets
-// the window's shortcut act. The key itself goes nowhere.
+// While the pop-up is open no shortcut acts; but Qt asks the pop-up whether it overrides a key
+// before it looks for a shortcut, and closing the pop-up then lets the window's shortcut act.
 bool ChoiceList::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == view() &&

@@ -2,11 +2,9 @@
 
 #include <QComboBox>
 
-// A drop-down list of whole numbers whose editable field shows a placeholder until the pupil
-// chooses. A pick is a choice, also of the item already shown. A typed number is a choice only
-// once committed (Enter, Tab, leaving the field) and only if it is an item; anything else, and
-// Escape or the list being hidden, puts back the last choice, so the field never shows a value
-// the lesson has not taken. A key with Ctrl or Alt belongs to the window, never to the field.
+// A drop-down list of whole numbers with a placeholder in its editable field. A typed number is a
+// choice only once committed and only if it is an item; otherwise the field shows the last choice
+// again, so it never shows a value the lesson has not taken. Ctrl and Alt keys are the window's.
 class ChoiceList : public QComboBox
 {
     Q_OBJECT
@@ -23,7 +21,6 @@ public:
     // Chooses as a pick would (for assistive tools); false if it is no item or the list is shut.
     bool choose(int value);
     void discardTyping();
-    // The blinking cue colours the field.
     void setBackground(const QColor &colour);
 
 signals:

@@ -52,9 +52,8 @@ void applyFont(QWidget *widget, QFont font)
 
 } // namespace
 
-// Qt sets type in whole pixels: zoomed as it is, a text would come out up to half a pixel per
-// line larger than its zoomed box, and the rules, designed exactly as wide as their text, would
-// lose their last letters. So the type is zoomed from its designed whole pixels, rounded down.
+// Qt sets type in whole pixels: zoomed as it is, a text would come out up to half a pixel larger
+// than its zoomed box, and the rules, designed as wide as their text, lose their last letters.
 double zoomedPoints(double points)
 {
     const double pixelsPerPoint = pixelsPerTwipAtZoomOne() * kTwipsPerInch / 72;
@@ -160,8 +159,7 @@ void setPointSize(QWidget *widget, double points)
     applyFont(widget, font);
 }
 
-// Fonts first: a text box lays its text out again for a new font, and sizes its subscripts from
-// it.
+// Fonts first: a text box sizes its subscripts from its font.
 void follow(QWidget *window)
 {
     const QList<QWidget *> widgets = window->findChildren<QWidget *>();

@@ -6,9 +6,8 @@
 
 class QWidget;
 
-// The window is designed in twips (1/1440 of a logical inch; 567 make a centimetre) and drawn at
-// a zoom: every place, size, font and stroke follows the one view below, so the lesson can be
-// drawn larger or smaller while it runs. At zoom 1 a twip is 1/15 of a pixel at 96 DPI.
+// The window is designed in twips (1/1440 of a logical inch) and drawn at a zoom that can change
+// while it runs: every place, size, font and stroke follows the one view below.
 namespace design {
 
 inline constexpr double kTwipsPerCentimetre = 567.0;
@@ -18,8 +17,7 @@ inline constexpr QSizeF kClientTwips(15270, 11040);
 // Room for a window manager's frame, in logical pixels, while the real one is not known.
 inline constexpr QSize kFrame(8, 36);
 
-// The zoom, and where the designed client area's top left lies in the window (away from the
-// corner only when the lesson is centred on a full screen).
+// origin: where the designed client area's top left lies in the window (full screen, centred).
 struct View
 {
     double zoom = 1;

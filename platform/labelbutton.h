@@ -2,10 +2,8 @@
 
 #include <QAbstractButton>
 
-// A button that looks like a word-wrapped label: no bevel, just its caption. To the keyboard and
-// assistive technology it is a real button, with a focus ring only when the focus came from the
-// keyboard, so that the mouse user's window looks the same as ever. A double-click is one click:
-// its second press lands on whatever button the first put in its place, and must not press it.
+// A button that looks like a word-wrapped label, with a focus ring only for the keyboard. A
+// double-click is one click: its second press lands on whatever button the first put in its place.
 class LabelButton : public QAbstractButton
 {
     Q_OBJECT
@@ -15,8 +13,7 @@ public:
 
     void setTextColour(const QColor &colour);
     void setBold(bool bold);
-    // While clicked() is handled; a page change moves the keyboard focus only for a click that
-    // did not come from the mouse.
+    // While clicked() is handled.
     bool clickedByMouse() const { return m_mouseClick; }
 
 signals:

@@ -36,8 +36,7 @@ void Printing::print()
     QPrintDialog dialog(&target, m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The window prints each copy as a page of its own; a printer left to make its own copies
-    // as well would multiply them.
+    // Each copy is a page of its own; a printer making its own copies as well would multiply them.
     const int copies = target.copyCount();
     target.setCopyCount(1);
     const bool toFile =
@@ -76,9 +75,8 @@ bool Printing::printPages(QPagedPaintDevice &device, int resolution, int copies)
     return true;
 }
 
-// Qt's own PDF output does not report a failed write, and leaves a truncated file that looks
-// complete. So the pages are made in memory first and written in one piece, through a file that
-// replaces the old one only once it is whole.
+// Qt's PDF output does not report a failed write and leaves a truncated file that looks complete:
+// the pages are made in memory and written in one piece, replacing the old file once whole.
 bool Printing::printToFile(const QString &fileName, int copies)
 {
     QBuffer pdf;

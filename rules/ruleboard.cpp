@@ -22,8 +22,7 @@ struct Rule
     std::initializer_list<std::pair<const char *, char>> subscripts;
 };
 
-// A translation keeps each rule's number and formula as they stand, blanks included, so that the
-// same searches lower its digits.
+// A translation keeps each rule's formula as it stands, so that the same searches lower its digits.
 const Rule kRules[] = {
     //: Rule (1) in one fixed-width line; keep the number and formula as written, blanks and all.
     {QT_TRANSLATE_NOOP("RuleBoard",

@@ -14,8 +14,7 @@
 
 namespace {
 
-// The window's children as a reader meets them: shown, not decoration, top to bottom and left
-// to right.
+// The window's shown children as a reader meets them, top to bottom and left to right.
 class WindowAccessible : public QAccessibleWidget
 {
 public:
@@ -48,8 +47,7 @@ private:
     }
 };
 
-// A text the pupil reads, word by word or line by line, with its caret where Qt's text box
-// reports it; nothing in it can be selected or changed. A rule box says whether its rule holds.
+// A read-only text; a rule's box says whether the rule holds.
 class TextAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
@@ -122,8 +120,7 @@ private:
     QString plainText() const { return box()->toPlainText(); }
 };
 
-// A list named by what it chooses, valued by what is chosen; its field is the list itself to a
-// reader. Setting its value is a choice, exactly as a pick with the mouse.
+// Setting its value is a choice, exactly as a pick with the mouse.
 class ChoiceListAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
@@ -194,10 +191,8 @@ public:
     QAccessible::State state() const override { return {}; }
 };
 
-// The announcer as a notification named by the words it tells, in a status bar of its own. Qt
-// 6.4 has no announcement; Orca 43 speaks a notification as it appears, whatever has the focus
-// and after what it is saying, and one in a status bar without naming its role. (A changed
-// description of the focused control would change what the control itself reads as.) The window
+// Qt 6.4 has no announcement; Orca 43 speaks a notification as it appears, whatever has the
+// focus and after what it is saying, and one in a status bar without naming its role. The window
 // does not list the status bar: it is no control, met only as its notification appears.
 class AnnouncementAccessible : public OutsideTheTreeAccessible
 {
@@ -329,8 +324,7 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
         if (!figure->isHidden())
             announcer->outcomeShown(figure->accessibleDescription());
     };
-    // Renamed, so that no reader keeps the old words, and shown afresh: the new name is read as
-    // it appears.
+    // Renamed, so that no reader keeps the old words, and shown afresh to be read as it appears.
     QObject::connect(announcer, &Announcer::told, announcer, [announcer] {
         for (const QAccessible::Event change :
              {QAccessible::NameChanged, QAccessible::ObjectShow}) {

@@ -13,9 +13,8 @@
 #include <QLabel>
 #include <QTextEdit>
 
-// The window as designed: places in twips (left, top, width, height), colours 0x00BBGGRR. Qt
-// stacks a later sibling in front of an earlier one, so the controls are made from back to front:
-// labels, frames and text buttons, then the boxes and lists that stand in front of them.
+// Places in twips (left, top, width, height), colours 0x00BBGGRR. Qt stacks a later sibling in
+// front of an earlier one, so the controls are made from back to front.
 
 namespace {
 
@@ -73,8 +72,7 @@ LabelButton *button(QWidget *window, const char *name, const QRectF &r, const QS
     return button;
 }
 
-// One line that runs on to its edge rather than wrap into a second it would hide. Only assistive
-// technology focuses it.
+// One line that runs on to its edge rather than wrap into a second it would hide.
 QTextEdit *textBox(QWidget *window, const char *name, const QRectF &r, const QFont &font,
                    quint32 back, Visibility visibility = Shown)
 {
@@ -179,8 +177,7 @@ Controls buildControls(QWidget *w)
     c.rules[0] = textBox(w, "rule1", {2580, 3720, 7680, 405}, ruleFont, paleGreen);
     c.rules[1] = textBox(w, "rule2", {2580, 4440, 7800, 405}, ruleFont, paleGreen);
     c.rules[4] = textBox(w, "rule5", {2580, 6600, 10800, 405}, ruleFont, paleGreen);
-    // Rule (4) is the longest: its box is 180 twips wider than first drawn so that its last
-    // word shows. It still ends inside the frames.
+    // 180 twips wider than first drawn, so that the last word of the longest rule shows.
     c.rules[3] = textBox(w, "rule4", {2580, 5865, 11820, 405}, ruleFont, paleGreen);
     c.note = textBox(w, "note", {1680, 7920, 11640, 495},
                      font("Times New Roman", 15.75, true, true), 0x00C0FFFF);

@@ -26,15 +26,13 @@ constexpr double kZoomSteps[] = {0.5, 0.625, 0.75, 0.875, 1, 1.25, 1.5, 1.75, 2,
 constexpr double kSmallestZoom = kZoomSteps[0];
 constexpr double kLargestZoom = std::end(kZoomSteps)[-1];
 
-// At the designed place, moved just far enough for the whole frame to lie in the available area;
-// a larger frame at the area's top left, so that the title bar stays in reach.
+// Moved just far enough to lie in the available area; a frame too large keeps its title in reach.
 QPoint framePlace(QPoint designed, QSize frame, const QRect &available)
 {
     return {qMax(available.left(), qMin(designed.x(), available.right() + 1 - frame.width())),
             qMax(available.top(), qMin(designed.y(), available.bottom() + 1 - frame.height()))};
 }
 
-// A focus moved for the mouse shows no ring.
 Qt::FocusReason focusReason(bool fromKeyboard)
 {
     return fromKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason;
@@ -76,7 +74,7 @@ LessonWindow::LessonWindow(int cueBeatMs)
     });
     connect(m_lists, &ChoiceLists::radiusChosen, this, &LessonWindow::takeRadius);
     connect(m_lists, &ChoiceLists::distanceChosen, this, &LessonWindow::takeDistance);
-    // On the practice page, once all three lists hold a value, the help arrow comes out.
+    // Only on the practice page, where Next is not offered.
     connect(m_lists, &ChoiceLists::approached, this, [this] {
         if (!m_buttons->nextOffered() && m_lists->choice().complete())
             m_controls.helpArrow->show();
@@ -93,10 +91,8 @@ LessonWindow::LessonWindow(int cueBeatMs)
     const auto shortcut = [this](const QKeySequence &keys, auto action) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
     };
-    // Beside Home and Alt+H, the desktop's usual keys end the lesson.
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
     shortcut(QKeySequence(Qt::ALT | Qt::Key_F4), &QWidget::close);
-    // The teacher's keys: the lesson larger or smaller, or full screen at a projector.
     shortcut(QKeySequence::ZoomIn, [this] { zoomBy(1); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoomBy(1); });
     shortcut(QKeySequence::ZoomOut, [this] { zoomBy(-1); });
@@ -178,7 +174,6 @@ void LessonWindow::showPractice()
     m_buttons->offerBack(focusGoesWithNext ? std::optional(Qt::OtherFocusReason) : std::nullopt);
 }
 
-// The choice is kept for the next visit.
 void LessonWindow::showIntroduction()
 {
     const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.back);
@@ -188,8 +183,7 @@ void LessonWindow::showIntroduction()
     // Before the focus moves, which would commit it.
     m_lists->dropTyping();
     m_controls.figure->hide();
-    // Left out, the help arrow would cover the introduction for a pupil who never moves the
-    // mouse over the bare window.
+    // Left out, it would cover the introduction for a pupil who never moves the mouse.
     m_controls.helpArrow->hide();
     m_buttons->offerPrint(false);
     m_pages->showIntroduction();
@@ -231,11 +225,9 @@ void LessonWindow::showFigure(const Choice &choice, bool radiusChanged)
     m_controls.figure->showChoice(choice, radiusChanged);
     m_rules->highlight(choice.rule());
     m_buttons->offerPrint(true);
-    // The list cue has nothing left to point at.
     m_listCue->stop();
 }
 
-// Ctrl+Plus and Ctrl+Minus: the next zoom step up at which the window fits the screen, or down;
 // Ctrl+0 (no steps): the designed size, or the largest the screen allows below it.
 void LessonWindow::zoomBy(int steps)
 {
@@ -262,7 +254,6 @@ void LessonWindow::zoomBy(int steps)
     keepFrameOnScreen();
 }
 
-// The page, the choice, what is typed, the focus and the cues stay as they are.
 void LessonWindow::setZoom(double zoom)
 {
     QPoint origin;
@@ -278,8 +269,7 @@ void LessonWindow::setZoom(double zoom)
     update();
 }
 
-// The largest zoom up to the given one, then down in hundredths, at which the lesson fits the
-// room and every text its box.
+// Down from the largest in hundredths to where the lesson fits the room and every text its box.
 double LessonWindow::fittingZoom(double largest, QSize room)
 {
     const QSizeF atOne = design::kClientTwips * (design::pixelsPerTwip() / design::view().zoom);
@@ -295,7 +285,6 @@ double LessonWindow::fittingZoom(double largest, QSize room)
     return kSmallestZoom;
 }
 
-// F11: full screen at the largest zoom that fits it, and back to the window at its own zoom.
 void LessonWindow::toggleFullScreen()
 {
     if (isFullScreen()) {
@@ -324,7 +313,6 @@ void LessonWindow::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-// How far each text runs out of its box, across and down, as the window draws it.
 QHash<const QWidget *, QSize> LessonWindow::textOverflows() const
 {
     QHash<const QWidget *, QSize> found;
@@ -366,8 +354,7 @@ void LessonWindow::paintEvent(QPaintEvent *event)
     QPainter(this).fillRect(event->rect(), colours::kPaleGreen);
 }
 
-// Only the bare window: every control takes the mouse over its own rectangle. It puts the help
-// arrow away, calms the buttons and lets Next blink again.
+// Only the bare window: every control takes the mouse over its own rectangle.
 void LessonWindow::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();

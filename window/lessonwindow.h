@@ -58,7 +58,6 @@ private:
     BlinkingCue *m_nextCue;
     BlinkingCue *m_listCue;
     QHash<const QWidget *, QSize> m_designedOverflows;
-    // Full screen has a zoom of its own.
     double m_windowZoom = 1;
     // Whether the window manager's frame round the shown window is known.
     bool m_frameKnown = true;
