@@ -4,8 +4,7 @@
 
 #include <optional>
 
-// The four text buttons at the top right: Next and Back share one place. A button turns red
-// under the mouse and blue again over the bare window; Next's colour belongs to its cue instead.
+// The four text buttons at the top right. Next's colour belongs to its cue, not to the mouse.
 class LessonButtons : public QObject
 {
     Q_OBJECT
@@ -20,8 +19,7 @@ public:
     };
     LessonButtons(const Widgets &buttons, QObject *parent);
 
-    // With a focus reason the one offered takes the keyboard focus before the other goes, so
-    // that the focus never falls to whatever Qt finds next.
+    // The one offered takes the focus before the other goes, so that it never falls elsewhere.
     void offerNext(std::optional<Qt::FocusReason> focus = std::nullopt);
     void offerBack(std::optional<Qt::FocusReason> focus = std::nullopt);
     bool nextOffered() const { return !m_buttons.next->isHidden(); }

@@ -29,8 +29,7 @@ void BlinkingCue::stop()
     m_second.stop();
 }
 
-// The cue is not paused: a cue dropped while its second half was due goes on blinking (unseen
-// while its label is hidden).
+// The cue goes on blinking, unseen while its label is hidden.
 void BlinkingCue::dropSecondHalf()
 {
     if (!m_second.isActive())
@@ -39,8 +38,7 @@ void BlinkingCue::dropSecondHalf()
     start();
 }
 
-// A half that is already running keeps its schedule, and one due at once would wipe out the
-// style just shown.
+// A running half keeps its schedule, and one due at once would wipe out the style just shown.
 void BlinkingCue::handOver(QTimer &from, QTimer &to)
 {
     to.stop();

@@ -3,9 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
-// A cue that flickers between two styles, each shown for one beat. Each half, when due, shows its
-// style and hands the cue on to the other half, started afresh; so the halves alternate, whoever
-// starts or pauses the cue.
+// A cue that flickers between two styles, each shown for one beat; each half hands the cue on to
+// the other, started afresh, so the halves alternate whoever starts or pauses the cue.
 class BlinkingCue : public QObject
 {
     Q_OBJECT
@@ -13,8 +12,7 @@ class BlinkingCue : public QObject
 public:
     BlinkingCue(const QString &name, int beatMs, QObject *parent);
 
-    // A first half that already runs keeps its schedule: the hover over the bare window starts
-    // the cue with every mouse movement.
+    // Keeps a running cue's schedule: the bare window's hover starts it with every movement.
     void start();
     void stop();
     void dropSecondHalf();

@@ -62,8 +62,7 @@ QSize HelpArrow::hintOverflow() const
     return richtext::overflow(hintFont(), hintBox(), kHintFlags, hintText());
 }
 
-// The hint as a word-wrapped label draws it, then the outline over it; only slanting edges are
-// smoothed.
+// Only slanting edges are smoothed.
 void HelpArrow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -2,8 +2,7 @@
 
 #include <QWidget>
 
-// A block arrow pointing right at the three lists, with a hint inside; the panel cuts off the
-// parts of its outline above its top edge.
+// A block arrow pointing right at the three lists, with a hint inside.
 class HelpArrow : public QWidget
 {
     Q_OBJECT

@@ -13,7 +13,6 @@ class Frames : public QWidget
 public:
     explicit Frames(QWidget *parent);
 
-    // Full round the introduction and the figure; short while only the radii are asked for.
     static constexpr double kFullHeight = 17.595;
     static constexpr double kShortHeight = 7.595;
     void setMiddleHeight(double cm);

@@ -38,7 +38,10 @@ ChoiceList::ChoiceList(const QString &placeholder, int first, int last, const QF
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(lineEdit(), &QLineEdit::returnPressed, this, &ChoiceList::commitTyped);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &ChoiceList::commitTyped);
-    connect(this, &QComboBox::activated, this, &ChoiceList::pick);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0)
+            emit chosen(m_first + index);
+    });
     setCursor(Qt::ArrowCursor);
     view()->installEventFilter(this);
 }
@@ -49,19 +52,13 @@ bool ChoiceList::choose(int value)
         return false;
     setCurrentIndex(value - m_first);
     showLastChoice();
-    pick(value - m_first);
+    emit chosen(value);
     return true;
 }
 
 void ChoiceList::setBackground(const QColor &colour)
 {
     colours::set(this, QPalette::Base, colour, lineEdit());
-}
-
-void ChoiceList::pick(int index)
-{
-    if (index >= 0)
-        emit chosen(m_first + index);
 }
 
 void ChoiceList::commitTyped()

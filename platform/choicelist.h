@@ -33,7 +33,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void pick(int index);
     void commitTyped();
     void showLastChoice();
 

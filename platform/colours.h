@@ -19,11 +19,8 @@ inline const QColor kMagenta = fromBgr(0x00FF00FF);
 inline const QColor kCyan = fromBgr(0x00FFFF00);
 inline const QColor kBlack = fromBgr(0x00000000);
 inline const QColor kPaleGreen = fromBgr(0x00DCFFD5);
-// The system's, which the label buttons start in.
-inline const QColor kWindowText = Qt::black;
 
-// One colour of the widget's palette; the part that draws it (a box's viewport, a list's field)
-// takes the same palette.
+// The part that draws the widget (a box's viewport, a list's field) takes the same palette.
 inline void set(QWidget *widget, QPalette::ColorRole role, const QColor &colour,
                 QWidget *part = nullptr)
 {

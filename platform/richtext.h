@@ -8,8 +8,7 @@ class QRect;
 class QSize;
 class QTextEdit;
 
-// How the lesson writes r1 and r2 in its text boxes: the digit lowered and small, as a
-// subscript, its lowering designed in twips.
+// How the lesson writes r1 and r2 in its text boxes: the digit lowered and small.
 namespace richtext {
 
 // How far a text set as a label sets it runs out of the box, across and down.

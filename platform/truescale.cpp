@@ -30,9 +30,8 @@ void drawAtTrueScale(QPainter &painter, QWidget *window, QPagedPaintDevice &devi
     const QSizeF size = window->size();
     const QRectF placed = placeOnPage(size * dotsPerPixel, QRectF(QPointF(0, 0), printable));
 
-    // Rendered onto the printer directly, Qt would paint the window into a bitmap of the whole
-    // page. A picture keeps every text a text, and played on the printer scales itself from
-    // screen to printer resolution, keeping each font at its size in points.
+    // Rendered onto the printer, Qt would paint the window into a bitmap of the whole page; a
+    // picture keeps every text a text, each font at its size in points.
     QPicture picture;
     {
         QPainter recorder(&picture);

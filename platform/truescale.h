@@ -4,6 +4,5 @@ class QPainter;
 class QPagedPaintDevice;
 class QWidget;
 
-// Draws the window as it stands on the page being painted, centred and at true scale, so that
-// pupils can check the figure with a ruler; scaled down only where it does not fit.
+// Centred and at true scale, so that pupils can check the figure with a ruler, unless too large.
 void drawAtTrueScale(QPainter &painter, QWidget *window, QPagedPaintDevice &device, int resolution);

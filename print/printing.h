@@ -8,9 +8,8 @@ class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
-// Print: the system's printer dialog, then the window as it stands, one page per copy, at true
-// scale. A cancelled dialog says nothing. A failed print says so in one short message, leaves no
-// file looking complete that is not, and the next print starts afresh.
+// The printer dialog, then the window as it stands, one page per copy. A failed print says so and
+// leaves no file that looks complete; the next starts afresh.
 class Printing
 {
 public:

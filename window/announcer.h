@@ -3,9 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
-// What a screen reader is told after a step of the lesson (where the pupil now is, how the
-// circles lie, a prompt that has just appeared): together, once the step and the focus it moves
-// have settled, each part once.
+// What a screen reader is told after a step of the lesson: together, each part once, when the
+// step and the focus it moves have settled.
 class Announcer : public QObject
 {
     Q_OBJECT

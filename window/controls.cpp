@@ -63,7 +63,7 @@ LabelButton *button(QWidget *window, const char *name, const QRectF &r, const QS
 {
     auto *button = new LabelButton(text, window);
     button->setShortcut(QKeySequence(Qt::ALT | key));
-    button->setTextColour(colours::kWindowText);
+    button->setTextColour(colours::kBlack);
     if (opaque) {
         colours::set(button, QPalette::Window, colours::kPaleGreen);
         button->setAutoFillBackground(true);
