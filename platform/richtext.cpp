@@ -2,6 +2,7 @@
 
 #include "platform/design.h"
 
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -53,30 +54,24 @@ void colourAll(QTextEdit *box, const QColor &colour)
     all.mergeCharFormat(format);
 }
 
-void lowerDigit(QTextEdit *box, const QString &token, QChar digit, int offsetTwips, double points)
+void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points)
 {
-    const QString text = box->document()->toPlainText();
-    const qsizetype found = text.indexOf(token, 0, Qt::CaseInsensitive);
-    const qsizetype start = found < 0 ? -1 : text.indexOf(digit, found);
-    if (start < 0)
-        return;
-    qsizetype end = start;
-    while (end < text.size() && text.at(end) == digit)
-        ++end;
     QTextCharFormat format;
     format.setProperty(kDesignPoints, points);
     format.setProperty(kDesignOffset, offsetTwips);
     lower(box, format);
-    QTextCursor digits(box->document());
-    digits.setPosition(int(start));
-    digits.setPosition(int(end), QTextCursor::KeepAnchor);
-    digits.mergeCharFormat(format);
-}
-
-void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points)
-{
-    lowerDigit(box, QStringLiteral("r1"), QLatin1Char('1'), offsetTwips, points);
-    lowerDigit(box, QStringLiteral("r2"), QLatin1Char('2'), offsetTwips, points);
+    static const QRegularExpression radius(QStringLiteral("r[12]"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    // One edit: the box lays its text out once rather than after every digit.
+    QTextCursor edit(box->document());
+    edit.beginEditBlock();
+    for (const QRegularExpressionMatch &found : radius.globalMatch(box->toPlainText())) {
+        QTextCursor digit(box->document());
+        digit.setPosition(int(found.capturedEnd()) - 1);
+        digit.setPosition(int(found.capturedEnd()), QTextCursor::KeepAnchor);
+        digit.mergeCharFormat(format);
+    }
+    edit.endEditBlock();
 }
 
 void follow(QTextEdit *box)

@@ -16,9 +16,6 @@ QSize overflow(const QFont &font, const QRect &box, int flags, const QString &te
 
 void write(QTextEdit *box, const QString &text, Qt::Alignment alignment = Qt::AlignLeft);
 void colourAll(QTextEdit *box, const QColor &colour);
-// Lowers the digit that follows the first occurrence of the token: the "1" of "r1", or with
-// "r1 + r2" and '2' the digit of r2 in that phrase.
-void lowerDigit(QTextEdit *box, const QString &token, QChar digit, int offsetTwips, double points);
 void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points = 7);
 void follow(QTextEdit *box);
 

@@ -9,44 +9,26 @@
 namespace {
 
 constexpr int kSubscriptOffset = -80;
-constexpr double kSubscriptSize = 7;
 
 // A little lower than the designed 405 twips (about 0.714 cm).
 constexpr float kHighlightHeight = 0.7f;
 
-struct Rule
-{
-    const char *text;
-    // The phrases whose digit is lowered, in order: through the whole of "r1 + r2", no search
-    // runs on to the "2" of "2 Points".
-    std::initializer_list<std::pair<const char *, char>> subscripts;
-};
-
-// A translation keeps each rule's formula as it stands, so that the same searches lower its digits.
-const Rule kRules[] = {
+const char *const kRules[] = {
     //: Rule (1) in one fixed-width line; keep the number and formula as written, blanks and all.
-    {QT_TRANSLATE_NOOP("RuleBoard",
-                       " (1)  If PQ =  r1 + r2 then the two circles touch each other externally."),
-     {{"r1", '1'}, {"r2", '2'}}},
+    QT_TRANSLATE_NOOP("RuleBoard",
+                      " (1)  If PQ =  r1 + r2 then the two circles touch each other externally."),
     //: Rule (2), in one line of a fixed width. Keep the number and the formula as written.
-    {QT_TRANSLATE_NOOP(
-         "RuleBoard",
-         " (2)  If PQ = | r1 - r2 | then the two circles touch each other internally."),
-     {{"r1", '1'}, {"r2", '2'}}},
+    QT_TRANSLATE_NOOP(
+        "RuleBoard", " (2)  If PQ = | r1 - r2 | then the two circles touch each other internally."),
     //: Rule (3); keep the number and formulas as written, "| r1 - r2 |" before "r1 + r2".
-    {QT_TRANSLATE_NOOP("RuleBoard", " (3)  If | r1 - r2 | < PQ < r1 + r2  then the two circles "
-                                    "intersect each other in 2 Points."),
-     {{"r1", '1'}, {"r2", '2'}, {"r1 + r2", '1'}, {"r1 + r2", '2'}}},
+    QT_TRANSLATE_NOOP("RuleBoard", " (3)  If | r1 - r2 | < PQ < r1 + r2  then the two circles "
+                                   "intersect each other in 2 Points."),
     //: Rule (4), the longest, in one fixed-width line; keep the number and formula as written.
-    {QT_TRANSLATE_NOOP("RuleBoard",
-                       " (4)  If PQ < | r1 - r2 |  then the two circles neither intersect nor "
-                       "touch and one of them is inside the other."),
-     {{"r1", '1'}, {"r2", '2'}}},
+    QT_TRANSLATE_NOOP("RuleBoard", " (4)  If PQ < | r1 - r2 |  then the two circles neither "
+                                   "intersect nor touch and one of them is inside the other."),
     //: Rule (5) in one fixed-width line; keep the number and the formula "r1 + r2" as written.
-    {QT_TRANSLATE_NOOP("RuleBoard",
-                       " (5)  If PQ > r1 + r2  then the two circles do not intersect or touch and "
-                       "each is outside the other."),
-     {{"r1 + r2", '1'}, {"r1 + r2", '2'}}},
+    QT_TRANSLATE_NOOP("RuleBoard", " (5)  If PQ > r1 + r2  then the two circles do not intersect "
+                                   "or touch and each is outside the other."),
 };
 
 } // namespace
@@ -64,14 +46,8 @@ RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, Q
 
     for (std::size_t k = 0; k < m_boxes.size(); ++k) {
         QTextEdit *box = m_boxes[k];
-        richtext::write(box, tr(kRules[k].text));
-        // One edit: the box lays its rule out once rather than after every digit.
-        QTextCursor edit(box->document());
-        edit.beginEditBlock();
-        for (const auto &[phrase, digit] : kRules[k].subscripts)
-            richtext::lowerDigit(box, QString::fromLatin1(phrase), QLatin1Char(digit),
-                                 kSubscriptOffset, kSubscriptSize);
-        edit.endEditBlock();
+        richtext::write(box, tr(kRules[k]));
+        richtext::lowerRadiusDigits(box, kSubscriptOffset);
         box->setAccessibleName(box->toPlainText().simplified());
     }
     clearHighlight();
