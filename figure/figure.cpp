@@ -26,10 +26,9 @@ void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double p
              const QColor &colour)
 {
     const QFont font = design::font("MS Sans Serif", points, true);
-    const QPointF topLeft = toPixels(topLeftCm);
     painter.setFont(font);
     painter.setPen(colour);
-    painter.drawText(QPointF(topLeft.x(), topLeft.y() + QFontMetricsF(font).ascent()), text);
+    painter.drawText(toPixels(topLeftCm) + QPointF(0, QFontMetricsF(font).ascent()), text);
 }
 
 // A dot is blurred differently at every place it lands, and a stipple of them looks ragged; on

@@ -59,22 +59,8 @@ void ChoiceLists::dropTyping()
 // One list at a time, in the order the lists open.
 void ChoiceLists::colourWaitingList(const QColor &colour)
 {
-    const bool r1Waits = !m_widgets.r1->value();
-    const bool r2Waits = !m_widgets.r2->value();
-    if (r1Waits)
-        m_widgets.r1->setBackground(colour);
-    if (r2Waits && !r1Waits)
-        m_widgets.r2->setBackground(colour);
-    if (!m_widgets.distance->value() && !r2Waits)
-        m_widgets.distance->setBackground(colour);
-}
-
-void ChoiceLists::focusWaitingList(Qt::FocusReason reason)
-{
-    ChoiceList *waiting = !m_widgets.r1->value()   ? m_widgets.r1
-                          : !m_widgets.r2->value() ? m_widgets.r2
-                                                   : m_widgets.distance;
-    waiting->setFocus(reason);
+    if (!waitingList()->value())
+        waitingList()->setBackground(colour);
 }
 
 bool ChoiceLists::eventFilter(QObject *watched, QEvent *event)

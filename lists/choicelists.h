@@ -35,7 +35,7 @@ public:
     // The page is changing under the pupil's hands.
     void dropTyping();
     void colourWaitingList(const QColor &colour);
-    void focusWaitingList(Qt::FocusReason reason);
+    void focusWaitingList(Qt::FocusReason reason) { waitingList()->setFocus(reason); }
 
 signals:
     void radiusChosen();
@@ -46,5 +46,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The first list still waiting for a choice, or the distance once all are chosen.
+    ChoiceList *waitingList() const
+    {
+        return !m_widgets.r1->value()   ? m_widgets.r1
+               : !m_widgets.r2->value() ? m_widgets.r2
+                                        : m_widgets.distance;
+    }
+
     Widgets m_widgets;
 };

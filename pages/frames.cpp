@@ -39,10 +39,9 @@ void Frames::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     for (const Outline &outline : kOutlines) {
-        const double height =
-            m_middle
-                ? design::centimetresToTwips(float(double(*m_middle) + outline.heightFromMiddle))
-                : outline.height;
+        const double height = m_middle ? float(double(*m_middle) + outline.heightFromMiddle) *
+                                             design::kTwipsPerCentimetre
+                                       : outline.height;
         const QRect box = design::pixelRect(outline.left, outline.top, outline.width, height);
         // A wide border lies inside the rectangle.
         const int width = design::strokeWidth(outline.penWidth);

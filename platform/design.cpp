@@ -126,21 +126,21 @@ void place(QWidget *widget, const QRectF &twips)
 void moveTo(QWidget *widget, double leftCm, double topCm)
 {
     QRectF r = designedRect(widget);
-    r.moveTo(centimetresToTwips(leftCm), centimetresToTwips(topCm));
+    r.moveTo(leftCm * kTwipsPerCentimetre, topCm * kTwipsPerCentimetre);
     place(widget, r);
 }
 
 void moveTopTo(QWidget *widget, double topCm)
 {
     QRectF r = designedRect(widget);
-    r.moveTop(centimetresToTwips(topCm));
+    r.moveTop(topCm * kTwipsPerCentimetre);
     place(widget, r);
 }
 
 void setHeight(QWidget *widget, double cm)
 {
     QRectF r = designedRect(widget);
-    r.setHeight(centimetresToTwips(cm));
+    r.setHeight(cm * kTwipsPerCentimetre);
     place(widget, r);
 }
 

@@ -28,17 +28,13 @@ void setView(View view);
 
 double pixelsPerTwip();
 int twipsToPixels(double twips);
-inline double centimetresToTwips(double cm)
-{
-    return cm * kTwipsPerCentimetre;
-}
 inline double centimetresToPixels(double cm)
 {
-    return centimetresToTwips(cm) * pixelsPerTwip();
+    return cm * kTwipsPerCentimetre * pixelsPerTwip();
 }
 inline int pixelsAt(double cm)
 {
-    return twipsToPixels(centimetresToTwips(cm));
+    return twipsToPixels(cm * kTwipsPerCentimetre);
 }
 // Each of left, top, width and height rounded on its own.
 QRect pixelRect(double left, double top, double width, double height);
