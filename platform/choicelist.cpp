@@ -28,7 +28,6 @@ ChoiceList::ChoiceList(const QString &placeholder, int first, int last, const QF
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
-    setDuplicatesEnabled(true);
     for (int i = first; i <= last; ++i)
         addItem(QString::number(i));
     setCurrentIndex(-1);

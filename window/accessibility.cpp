@@ -1,8 +1,6 @@
 #include "window/accessibility.h"
 
 #include "figure/figure.h"
-#include "pages/frames.h"
-#include "platform/choicelist.h"
 #include "rules/ruleboard.h"
 #include "window/announcer.h"
 #include "window/controls.h"

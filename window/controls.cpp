@@ -2,15 +2,12 @@
 
 #include "cues/helparrow.h"
 #include "figure/figure.h"
-#include "pages/frames.h"
-#include "platform/choicelist.h"
 #include "platform/colours.h"
 #include "platform/design.h"
 #include "window/accessibility.h"
 #include "window/lessonwindow.h"
 
 #include <QAccessible>
-#include <QLabel>
 #include <QTextEdit>
 
 // Places in twips (left, top, width, height), colours 0x00BBGGRR. Qt stacks a later sibling in

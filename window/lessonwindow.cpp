@@ -3,7 +3,6 @@
 #include "cues/blinkingcue.h"
 #include "cues/helparrow.h"
 #include "figure/figure.h"
-#include "platform/choicelist.h"
 #include "platform/colours.h"
 #include "platform/design.h"
 #include "platform/richtext.h"
@@ -12,7 +11,6 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
