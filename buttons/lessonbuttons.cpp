@@ -6,7 +6,7 @@ LessonButtons::LessonButtons(const Widgets &buttons, QObject *parent)
     : QObject(parent), m_buttons(buttons)
 {
     connect(m_buttons.next, &LabelButton::hovered, this, [this] {
-        showNextPlain();
+        showNext(false);
         emit nextPointedAt();
     });
     for (LabelButton *button : {m_buttons.back, m_buttons.home, m_buttons.print})
@@ -36,16 +36,10 @@ void LessonButtons::offerBack(std::optional<Qt::FocusReason> focus)
     swap(m_buttons.next, m_buttons.back, focus);
 }
 
-void LessonButtons::showNextPlain()
+void LessonButtons::showNext(bool bold)
 {
-    m_buttons.next->setTextColour(colours::kRed);
-    m_buttons.next->setBold(false);
-}
-
-void LessonButtons::showNextBold()
-{
-    m_buttons.next->setTextColour(colours::kBlue);
-    m_buttons.next->setBold(true);
+    m_buttons.next->setTextColour(bold ? colours::kBlue : colours::kRed);
+    m_buttons.next->setBold(bold);
 }
 
 void LessonButtons::calmAll()

@@ -25,8 +25,8 @@ public:
     bool nextOffered() const { return !m_buttons.next->isHidden(); }
     void offerPrint(bool offered) { m_buttons.print->setVisible(offered); }
 
-    void showNextPlain();
-    void showNextBold();
+    // The two styles Next flickers between: plain red and bold blue.
+    void showNext(bool bold);
     // The bare window calms Back, Home and Print; the message line leaves Print as it is.
     void calmAll();
     void calmBackAndHome();

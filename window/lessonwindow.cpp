@@ -78,8 +78,8 @@ LessonWindow::LessonWindow(int cueBeatMs)
             m_controls.helpArrow->show();
     });
     connect(m_buttons, &LessonButtons::nextPointedAt, m_nextCue, &BlinkingCue::stop);
-    connect(m_nextCue, &BlinkingCue::firstStyleDue, m_buttons, &LessonButtons::showNextPlain);
-    connect(m_nextCue, &BlinkingCue::secondStyleDue, m_buttons, &LessonButtons::showNextBold);
+    connect(m_nextCue, &BlinkingCue::firstStyleDue, this, [this] { m_buttons->showNext(false); });
+    connect(m_nextCue, &BlinkingCue::secondStyleDue, this, [this] { m_buttons->showNext(true); });
     connect(m_listCue, &BlinkingCue::firstStyleDue, this,
             [this] { m_lists->colourWaitingList(colours::kMagenta); });
     connect(m_listCue, &BlinkingCue::secondStyleDue, this,
