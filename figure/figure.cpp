@@ -17,9 +17,10 @@ QPointF toPixels(QPointF cm)
     return {design::centimetresToPixels(cm.x()), design::centimetresToPixels(cm.y())};
 }
 
-double radius(int cm)
+void circle(QPainter &painter, QPointF centreCm, int radiusCm)
 {
-    return design::centimetresToPixels(cm);
+    const double radius = design::centimetresToPixels(radiusCm);
+    painter.drawEllipse(toPixels(centreCm), radius, radius);
 }
 
 void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double points,
@@ -152,10 +153,8 @@ void Figure::draw(QPainter &painter, bool onScreen) const
     const auto circlesAndSegment = [&] {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(colours::kRed, line));
-        painter.drawEllipse(toPixels(m_choice.centreP()), radius(*m_choice.r1),
-                            radius(*m_choice.r1));
-        painter.drawEllipse(toPixels(m_choice.centreQ()), radius(*m_choice.r2),
-                            radius(*m_choice.r2));
+        circle(painter, m_choice.centreP(), *m_choice.r1);
+        circle(painter, m_choice.centreQ(), *m_choice.r2);
         painter.setPen(QPen(colours::kBlue, line, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(toPixels(m_choice.centreP()), toPixels(m_choice.centreQ()));
         // Each position is worked out in double precision and kept as a single.
