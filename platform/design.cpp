@@ -125,23 +125,20 @@ void place(QWidget *widget, const QRectF &twips)
 
 void moveTo(QWidget *widget, double leftCm, double topCm)
 {
-    QRectF r = designedRect(widget);
-    r.moveTo(leftCm * kTwipsPerCentimetre, topCm * kTwipsPerCentimetre);
-    place(widget, r);
+    const QSizeF size = designedRect(widget).size();
+    place(widget, QRectF(QPointF(leftCm, topCm) * kTwipsPerCentimetre, size));
 }
 
 void moveTopTo(QWidget *widget, double topCm)
 {
-    QRectF r = designedRect(widget);
-    r.moveTop(topCm * kTwipsPerCentimetre);
-    place(widget, r);
+    const QRectF r = designedRect(widget);
+    place(widget, QRectF(r.left(), topCm * kTwipsPerCentimetre, r.width(), r.height()));
 }
 
 void setHeight(QWidget *widget, double cm)
 {
-    QRectF r = designedRect(widget);
-    r.setHeight(cm * kTwipsPerCentimetre);
-    place(widget, r);
+    const QRectF r = designedRect(widget);
+    place(widget, QRectF(r.left(), r.top(), r.width(), cm * kTwipsPerCentimetre));
 }
 
 void setFont(QWidget *widget, const QFont &designed)
