@@ -299,17 +299,17 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
 
     // Over AT-SPI, Qt passes a selection event on as the "selected" state changing: the rule that
     // holds is told as a change of selection of its box and of the one that held.
-    QObject::connect(rules, &RuleBoard::ruleThatHoldsChanged, window,
-                     [boxes = controls.rules](int) {
-                         for (QTextEdit *box : boxes) {
-                             QAccessible::State changed;
-                             changed.selected = true;
-                             QAccessibleStateChangeEvent stateChange(box, changed);
-                             QAccessible::updateAccessibility(&stateChange);
-                             QAccessibleEvent selection(box, QAccessible::Selection);
-                             QAccessible::updateAccessibility(&selection);
-                         }
-                     });
+    const std::array<QTextEdit *, 5> boxes = controls.rules;
+    QObject::connect(rules, &RuleBoard::ruleThatHoldsChanged, window, [boxes](int) {
+        for (QTextEdit *box : boxes) {
+            QAccessible::State changed;
+            changed.selected = true;
+            QAccessibleStateChangeEvent stateChange(box, changed);
+            QAccessible::updateAccessibility(&stateChange);
+            QAccessibleEvent selection(box, QAccessible::Selection);
+            QAccessible::updateAccessibility(&selection);
+        }
+    });
 
     // These connections come after the window's own, so the figure is drawn and described, and
     // the page changed, when they run.
