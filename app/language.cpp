@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 #include <cstdio>
@@ -12,13 +11,9 @@ namespace language {
 
 namespace {
 
-// Where the build puts the lesson's compiled translations (qt_add_translations).
-constexpr char kTranslations[] = ":/i18n";
-constexpr char kOption[] = "--language";
-
 std::optional<QString> askedOnCommandLine(const QStringList &arguments)
 {
-    const QString option = QString::fromLatin1(kOption);
+    const QString option = QStringLiteral("--language");
     std::optional<QString> asked;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments.at(i) == option)
@@ -36,9 +31,7 @@ QString fileCode(QString language)
     return language.replace(QLatin1Char('-'), QLatin1Char('_'));
 }
 
-// The system's languages, most wanted first, as gettext reads them: the list in LANGUAGE, or else
-// the locale that LC_ALL, LC_MESSAGES or LANG names, the first of them set. Read afresh at each
-// call, unlike QLocale::system(), which keeps the languages it read first.
+// As gettext reads them, afresh at each call, unlike QLocale::system(), which keeps the first.
 QStringList systemLanguages()
 {
     const QString list = qEnvironmentVariable("LANGUAGE");
@@ -69,10 +62,10 @@ QString install(const QStringList &arguments)
     for (const QString &language : languages) {
         if (isEnglish(language))
             break;
-        // QTranslator tries "two-circles_pt_BR", then "two-circles_pt".
+        // QTranslator tries "two-circles_pt_BR", then "two-circles_pt", in the build's :/i18n.
         if (!fileCode(language).isEmpty() &&
             lesson->load(QStringLiteral("two-circles_") + fileCode(language),
-                         QString::fromLatin1(kTranslations))) {
+                         QStringLiteral(":/i18n"))) {
             found = lesson->language();
             break;
         }

@@ -1,16 +1,11 @@
 #include "app/launch.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
-#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,25 +15,12 @@ namespace launch {
 
 namespace {
 
-// Bounds of the scale variables. Qt takes any number: a scale factor of 0 hangs it with no
-// window, -1 makes one 65376 pixels wide, and 100 takes gigabytes for a window that can never
-// fit a screen; at 8 the fit to the screen still finds a whole window for a 7680 x 4320 screen.
-// A font DPI of 1 draws the window in 11 x 8 pixels, and one of 100000 asks for one a thousand
-// times the screen; 480 is five times the usual 96, more than any screen's, and below the
-// half the usual DPI the smallest type is no longer legible.
+// Qt takes any number: a scale factor of 0 hangs it, 100 takes gigabytes, and a font DPI of 1
+// draws the window in 11 x 8 pixels. Within these bounds the window is whole and legible.
 constexpr double kLargestScaleFactor = 8;
 constexpr int kSmallestFontDpi = 47;
 constexpr int kLargestFontDpi = 480;
 
-// Qt itself ignores a value that is no positive number; so does the program.
-double scaleFactorInForce()
-{
-    bool ok = false;
-    const double factor = qgetenv("QT_SCALE_FACTOR").toDouble(&ok);
-    return ok && factor > 0 ? factor : 1.0;
-}
-
-// Why no window could open, for the one line the pupil's teacher reads.
 QByteArray noDisplayReason()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -59,17 +41,15 @@ struct HeldMessage
     QString text;
 };
 
-// The state of the handler that guards the making of QApplication: a message handler is a plain
-// function. Qt hands back its own default handler
-// when no other was installed, so there always is a previous one.
+// Qt hands back its default handler when no other was installed: there always is a previous one.
 const char *guardedProgram = nullptr;
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage> heldMessages;
 
+// The only fatal message QApplication's construction gives is the platform's failure to start,
+// after which Qt would abort.
 void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    // The only fatal message QApplication's construction gives is the platform's failure to
-    // start. Qt would abort after it; the program says why in its own words and ends.
     if (type == QtFatalMsg) {
         std::fprintf(stderr,
                      "two-circles: no display found (%s); run it on a desktop, or on a virtual "
@@ -81,32 +61,28 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
 }
 
 // Qt 6.4 draws widgets wrongly at a QT_SCALE_FACTOR below 1 (rich text as black bars, labels
-// lost), while the lesson's own zoom draws the same window smaller and whole. So such a factor
-// is taken out (it becomes 1) and returned as the largest zoom; 1 when there is none. Before
-// QApplication exists.
+// lost), while the lesson's own zoom draws the same window smaller and whole: such a factor
+// becomes 1 and is returned as the largest zoom. Like Qt, it ignores what is no positive number.
 double takeScaleFactorBelowOne()
 {
-    const double factor = scaleFactorInForce();
-    if (factor >= 1)
+    bool ok = false;
+    const double factor = qgetenv("QT_SCALE_FACTOR").toDouble(&ok);
+    if (!ok || factor <= 0 || factor >= 1)
         return 1.0;
     qputenv("QT_SCALE_FACTOR", "1");
     return factor;
 }
 
-// With a standard stream closed (started as "two-circles 2>&-"), the next file the program
-// opens takes its number: the X connection became descriptor 2, Qt's warnings went into the X
-// protocol, and the start hung. So each closed one is opened on /dev/null, before anything else.
+// With a standard stream closed ("two-circles 2>&-") the next file opened takes its number: the
+// X connection became descriptor 2, Qt's warnings went into the X protocol, and the start hung.
 void openClosedStandardStreams()
 {
     for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor)
-        // Those below are open by now, so /dev/null takes this number. Without it there is
-        // nothing better to do, nor anywhere to say so.
+        // Those below are open by now, so /dev/null takes this number.
         if (::fcntl(descriptor, F_GETFD) == -1 && errno == EBADF)
             ::open("/dev/null", O_RDWR);
 }
 
-// Before Qt reads them: each scale variable set to nonsense is dropped or brought within bounds,
-// with one line on standard error.
 void refuseNonsenseScaleVariables()
 {
     for (const char *name : {"QT_SCALE_FACTOR", "QT_FONT_DPI"}) {
@@ -166,32 +142,28 @@ ScaleVariable saneScaleVariable(const char *name, const QByteArray &value)
 
 Started startApplication(int &argc, char **argv)
 {
-    openClosedStandardStreams();
     // What Qt reads when its platform starts has to be right before QApplication exists.
+    openClosedStandardStreams();
     refuseNonsenseScaleVariables();
     const double wantedScale = takeScaleFactorBelowOne();
     avoidSessionBusAutolaunch();
 
-    // A platform that cannot start (no display, or one that is gone) gives a fatal message
-    // while QApplication is made; Qt's other messages wait until it is there.
+    // Qt's other messages wait until the platform has started, and then mean something after all.
     guardedProgram = argv[0];
     previousHandler = qInstallMessageHandler(holdOrGiveUp);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);
-    // The platform started, so Qt's warnings meant something after all: let them through.
     for (const HeldMessage &message : std::exchange(heldMessages, {})) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         previousHandler(message.type, context, message.text);
     }
 
     QApplication::setApplicationName(QStringLiteral("two-circles"));
-    // No display name: Qt would append it to the caption in the title bar. The desktop finds
-    // the lesson's name and icon through its desktop entry instead.
+    // No display name, which Qt would append to the title: the desktop entry names the lesson.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TwoCircles"));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    const QStringList arguments = QCoreApplication::arguments();
     return {std::move(application), wantedScale,
-            arguments.contains(QStringLiteral("--full-screen"))};
+            QCoreApplication::arguments().contains(QStringLiteral("--full-screen"))};
 }
 
 } // namespace launch

@@ -6,27 +6,24 @@
 
 class QApplication;
 
-// What main() sets up around QApplication, so that the window opens whole and readable on any
-// desktop, and a machine without a usable display gets one clear line instead of Qt's abort.
+// What main() sets up around QApplication, so that the window opens whole on any desktop.
 namespace launch {
 
 // Without a session bus address libdbus autolaunches a bus that outlives the lesson and writes
-// ~/.dbus. An unset or empty address becomes the user's bus at $XDG_RUNTIME_DIR/bus if one
-// listens there (a screen reader talks over it), or else one that connects to nothing.
+// ~/.dbus. An unset address becomes the user's bus at $XDG_RUNTIME_DIR/bus if one listens there
+// (a screen reader talks over it), or else one that connects to nothing.
 void avoidSessionBusAutolaunch();
 
-// A scale variable (QT_SCALE_FACTOR or QT_FONT_DPI) as the program lets Qt read it: a value
-// that is no positive finite number is dropped, as if unset, and one out of bounds is brought
-// within them. note says in one line what was done; it is empty when the value is kept.
+// QT_SCALE_FACTOR or QT_FONT_DPI as Qt is let read it: no positive finite number is dropped
+// (a null value), one out of bounds brought within them; note says so in one line.
 struct ScaleVariable
 {
-    QByteArray value; // null: unset
+    QByteArray value;
     QByteArray note;
 };
 ScaleVariable saneScaleVariable(const char *name, const QByteArray &value);
 
-// The lesson's QApplication, and how the window is to be shown: at most at largestZoom (below 1
-// where QT_SCALE_FACTOR asked for a smaller desktop), and full screen with --full-screen.
+// largestZoom is below 1 where QT_SCALE_FACTOR asked for a smaller desktop.
 struct Started
 {
     std::unique_ptr<QApplication> application;
@@ -34,10 +31,8 @@ struct Started
     bool fullScreen = false;
 };
 
-// Makes the lesson's QApplication as main() needs it: closed standard streams opened on
-// /dev/null, nonsense scale variables refused, no session bus autolaunched, and a machine
-// without a usable display told so in one line on standard error, ending the program with
-// status 1 instead of Qt's abort. argc must outlive the application.
+// A machine without a usable display is told so in one line, and the program ends with status 1
+// instead of Qt's abort. argc must outlive the application.
 Started startApplication(int &argc, char **argv);
 
 } // namespace launch

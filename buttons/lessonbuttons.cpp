@@ -1,13 +1,12 @@
 #include "buttons/lessonbuttons.h"
 
 #include "platform/colours.h"
-#include "platform/labelbutton.h"
 
 LessonButtons::LessonButtons(const Widgets &buttons, QObject *parent)
     : QObject(parent), m_buttons(buttons)
 {
     connect(m_buttons.next, &LabelButton::hovered, this, [this] {
-        showNextPlain();
+        showNext(false);
         emit nextPointedAt();
     });
     for (LabelButton *button : {m_buttons.back, m_buttons.home, m_buttons.print})
@@ -37,26 +36,10 @@ void LessonButtons::offerBack(std::optional<Qt::FocusReason> focus)
     swap(m_buttons.next, m_buttons.back, focus);
 }
 
-bool LessonButtons::nextOffered() const
+void LessonButtons::showNext(bool bold)
 {
-    return !m_buttons.next->isHidden();
-}
-
-void LessonButtons::offerPrint(bool offered)
-{
-    m_buttons.print->setVisible(offered);
-}
-
-void LessonButtons::showNextPlain()
-{
-    m_buttons.next->setTextColour(colours::kRed);
-    m_buttons.next->setBold(false);
-}
-
-void LessonButtons::showNextBold()
-{
-    m_buttons.next->setTextColour(colours::kBlue);
-    m_buttons.next->setBold(true);
+    m_buttons.next->setTextColour(bold ? colours::kBlue : colours::kRed);
+    m_buttons.next->setBold(bold);
 }
 
 void LessonButtons::calmAll()

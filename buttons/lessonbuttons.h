@@ -1,15 +1,10 @@
 #pragma once
 
-#include <QObject>
+#include "platform/labelbutton.h"
 
 #include <optional>
 
-class LabelButton;
-
-// The four text buttons at the top right: Next and Back share one place and are offered one at
-// a time, Print is offered once a figure is drawn, Home always. A button turns red under the
-// mouse and blue again once the mouse moves on over the bare window; Next's colour belongs to
-// its blinking cue instead.
+// The four text buttons at the top right. Next's colour belongs to its cue, not to the mouse.
 class LessonButtons : public QObject
 {
     Q_OBJECT
@@ -24,25 +19,19 @@ public:
     };
     LessonButtons(const Widgets &buttons, QObject *parent);
 
-    // Next or Back takes the other's place. With a focus reason the one offered takes the
-    // keyboard focus before the other goes, so that the focus never falls to whatever Qt
-    // finds next.
+    // The one offered takes the focus before the other goes, so that it never falls elsewhere.
     void offerNext(std::optional<Qt::FocusReason> focus = std::nullopt);
     void offerBack(std::optional<Qt::FocusReason> focus = std::nullopt);
-    bool nextOffered() const;
-    void offerPrint(bool offered);
+    bool nextOffered() const { return !m_buttons.next->isHidden(); }
+    void offerPrint(bool offered) { m_buttons.print->setVisible(offered); }
 
-    // The two styles Next flickers between.
-    void showNextPlain();
-    void showNextBold();
-
-    // The mouse left the buttons for the bare window: Back, Home and Print blue again.
+    // The two styles Next flickers between: plain red and bold blue.
+    void showNext(bool bold);
+    // The bare window calms Back, Home and Print; the message line leaves Print as it is.
     void calmAll();
-    // The mouse crossed the message line: Back and Home blue again, Print left as it is.
     void calmBackAndHome();
 
 signals:
-    // The mouse came onto Next: it stops blinking while the pupil points at it.
     void nextPointedAt();
 
 private:

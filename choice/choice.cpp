@@ -1,7 +1,6 @@
 #include "choice/choice.h"
 
 #include <cmath>
-#include <cstdlib>
 
 int relationRule(int distance, int sum, int difference)
 {
@@ -15,11 +14,6 @@ int relationRule(int distance, int sum, int difference)
     if (distance > sum)
         return 5;
     return 4;
-}
-
-int Choice::difference() const
-{
-    return std::abs(r1.value_or(0) - r2.value_or(0));
 }
 
 namespace {

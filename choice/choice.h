@@ -2,23 +2,15 @@
 
 #include <QPointF>
 
+#include <cstdlib>
 #include <optional>
 
-// The rule that holds for two circles whose centres lie `distance` apart, given the sum and the
-// absolute difference of their radii, numbered as the lesson numbers its rules:
-//   (1) distance = sum: they touch each other externally;
-//   (2) distance = difference: they touch each other internally;
-//   (3) difference < distance < sum: they intersect each other in two points;
-//   (4) distance < difference: one lies inside the other;
-//   (5) distance > sum: each lies outside the other.
-// The tests run in that order, (5) before (4), and the first that holds wins; for radii of 0 or
-// more exactly one holds.
+// The rule that holds, numbered as the lesson numbers its rules: (1) distance = sum of the radii,
+// (2) distance = their difference, (3) between the two, (4) below the difference, (5) above the
+// sum. Tested in that order, (5) before (4), the first that holds wins.
 int relationRule(int distance, int sum, int difference);
 
-// What the pupil has chosen so far: the radius r1 of the circle with centre P, the radius r2 of
-// the circle with centre Q and the distance PQ of the centres, each in whole centimetres, or not
-// chosen yet; and what follows from them. One centimetre of the figure is one centimetre on the
-// window's surface.
+// In whole centimetres.
 struct Choice
 {
     std::optional<int> r1;
@@ -26,14 +18,11 @@ struct Choice
     std::optional<int> distance;
 
     bool complete() const { return r1 && r2 && distance; }
-    int sum() const { return r1.value_or(0) + r2.value_or(0); }
-    int difference() const;
-    // The rule that holds; only for a complete choice.
-    int rule() const { return relationRule(*distance, sum(), difference()); }
+    // Only for a complete choice.
+    int rule() const { return relationRule(*distance, *r1 + *r2, std::abs(*r1 - *r2)); }
 
-    // The centres stand on a line 13 cm from the top, either side of x = 13 cm. For an odd
-    // distance they fall on half centimetres. Worked out in double precision and kept as
-    // singles, which the stipple's grid steps from.
+    // The centres stand either side of (13 cm, 13 cm), on half centimetres for an odd distance.
+    // Worked out in double precision and kept as singles, which the stipple's grid steps from.
     static constexpr int kCentreLine = 13;
     static constexpr int kMidpoint = 13;
     float xP() const { return float(kMidpoint - distance.value_or(0) / 2.0); }
@@ -42,9 +31,7 @@ struct Choice
     QPointF centreQ() const { return {xQ(), kCentreLine}; }
 };
 
-// Whether the point (x, y) of the surface lies strictly inside both discs of a complete choice.
-// The arithmetic is the stipple's own, in single precision as its grid steps are, so that the
-// same points are dotted on every machine: the differences as singles, their squares and sum in
-// extended precision, the root in double precision kept as a single. A point on either circle,
-// such as the point where two circles touch, is not inside.
+// Whether (x, y) lies strictly inside both discs of a complete choice, in the stipple's own
+// arithmetic (single-precision differences, extended-precision squares, a double root kept as a
+// single), so that the same points are dotted on every machine. A point on a circle is outside.
 bool insideBothDiscs(const Choice &choice, float x, float y);

@@ -7,8 +7,14 @@ BlinkingCue::BlinkingCue(const QString &name, int beatMs, QObject *parent) : QOb
         half->setInterval(beatMs);
         half->setTimerType(Qt::PreciseTimer);
     }
-    connect(&m_first, &QTimer::timeout, this, &BlinkingCue::showFirst);
-    connect(&m_second, &QTimer::timeout, this, &BlinkingCue::showSecond);
+    connect(&m_first, &QTimer::timeout, this, [this] {
+        emit firstStyleDue();
+        handOver(m_first, m_second);
+    });
+    connect(&m_second, &QTimer::timeout, this, [this] {
+        emit secondStyleDue();
+        handOver(m_second, m_first);
+    });
 }
 
 void BlinkingCue::start()
@@ -23,8 +29,7 @@ void BlinkingCue::stop()
     m_second.stop();
 }
 
-// The cue is not paused by it: the first half takes over, so a cue dropped while its second
-// half was due goes on blinking (unseen while its label is hidden).
+// The cue goes on blinking, unseen while its label is hidden.
 void BlinkingCue::dropSecondHalf()
 {
     if (!m_second.isActive())
@@ -33,20 +38,7 @@ void BlinkingCue::dropSecondHalf()
     start();
 }
 
-void BlinkingCue::showFirst()
-{
-    emit firstStyleDue();
-    handOver(m_first, m_second);
-}
-
-void BlinkingCue::showSecond()
-{
-    emit secondStyleDue();
-    handOver(m_second, m_first);
-}
-
-// The other half starts afresh, because a half that is already running keeps its schedule, and
-// one due at once would wipe out the style just shown.
+// A running half keeps its schedule, and one due at once would wipe out the style just shown.
 void BlinkingCue::handOver(QTimer &from, QTimer &to)
 {
     to.stop();

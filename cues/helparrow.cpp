@@ -5,7 +5,6 @@
 #include "platform/richtext.h"
 
 #include <QPainter>
-#include <QPen>
 #include <QStyle>
 
 namespace {
@@ -25,33 +24,14 @@ const Edge kEdges[] = {
     {0, 120, 0, 960, 0x00004000, 2},
 };
 
-} // namespace
-
-HelpArrow::HelpArrow(QWidget *parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("helpArrow"));
-    design::place(this, QRectF(8040, 720, 3615, 1335));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colours::kPaleGreen);
-    setPalette(p);
-    setAutoFillBackground(true);
-    setAttribute(Qt::WA_NoMousePropagation);
-    setMouseTracking(true);
-
-    setAccessibleName(hintText());
-    hide();
-}
-
-QString HelpArrow::hintText()
-{
-    //: The help arrow's hint, drawn in at most two lines beside the three lists it points at.
-    return tr("Double Click any of these 3 buttons and turn mouse wheel.");
-}
-
-namespace {
-
 constexpr int kHintFlags =
     Qt::AlignTop | Qt::AlignLeft | Qt::TextWordWrap | Qt::TextForceLeftToRight;
+
+QString hintText()
+{
+    //: The help arrow's hint, drawn in at most two lines beside the three lists it points at.
+    return HelpArrow::tr("Double Click any of these 3 buttons and turn mouse wheel.");
+}
 
 QFont hintFont()
 {
@@ -65,13 +45,24 @@ QRect hintBox()
 
 } // namespace
 
+HelpArrow::HelpArrow(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("helpArrow"));
+    design::place(this, QRectF(8040, 720, 3615, 1335));
+    colours::set(this, QPalette::Window, colours::kPaleGreen);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+    setAccessibleName(hintText());
+    hide();
+}
+
 QSize HelpArrow::hintOverflow() const
 {
     return richtext::overflow(hintFont(), hintBox(), kHintFlags, hintText());
 }
 
-// The hint as a word-wrapped label draws it, then the outline over it; only slanting edges are
-// smoothed.
+// Only slanting edges are smoothed.
 void HelpArrow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

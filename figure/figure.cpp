@@ -1,14 +1,10 @@
 #include "figure/figure.h"
 
-#include "choice/choice.h"
 #include "platform/colours.h"
 #include "platform/design.h"
 
-#include <QCoreApplication>
-#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPen>
 
 #include <cmath>
 
@@ -16,35 +12,28 @@ namespace {
 
 constexpr float kGridStep = 0.2f;
 
-constexpr int kDotWidth = 3;
-
 QPointF toPixels(QPointF cm)
 {
     return {design::centimetresToPixels(cm.x()), design::centimetresToPixels(cm.y())};
 }
 
-double radius(int cm)
+void circle(QPainter &painter, QPointF centreCm, int radiusCm)
 {
-    return design::centimetresToPixels(cm);
+    const double radius = design::centimetresToPixels(radiusCm);
+    painter.drawEllipse(toPixels(centreCm), radius, radius);
 }
 
-// Text in the window's font, sized and bolded for the figure, with its top-left corner at the
-// given place.
 void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double points,
              const QColor &colour)
 {
     const QFont font = design::font("MS Sans Serif", points, true);
-    const QPointF topLeft = toPixels(topLeftCm);
     painter.setFont(font);
     painter.setPen(colour);
-    painter.drawText(QPointF(topLeft.x(), topLeft.y() + QFontMetricsF(font).ascent()), text);
+    painter.drawText(toPixels(topLeftCm) + QPointF(0, QFontMetricsF(font).ascent()), text);
 }
 
-// A dot a few pixels wide, centred where the point falls, is blurred differently at every place
-// it lands; a stipple of them looks ragged. Its centre is moved to the nearest place on the
-// device's pixel grid (a pixel's centre when the dot is an odd number of device pixels across,
-// a pixel's corner when even), so that every dot gets the same crisp round shape. The move is
-// less than a device pixel.
+// A dot is blurred differently at every place it lands, and a stipple of them looks ragged; on
+// the device's pixel grid (by less than a pixel) every dot looks the same.
 QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
 {
     const QPointF device = toDevice.map(at);
@@ -55,12 +44,10 @@ QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
     return toDevice.inverted().map(snapped);
 }
 
-// Round dots, thousands of them in a stipple. On the screen one dot, an even or odd number of
-// device pixels across like the dot, is drawn once and stamped wherever a dot goes; elsewhere
-// they are round points of the pen's width, drawn afresh at the device's resolution.
+// Thousands of dots: on the screen one is drawn once and stamped; a printer draws round points.
 void dots(QPainter &painter, const QList<QPointF> &centres, const QColor &colour, bool onScreen)
 {
-    const int width = design::strokeWidth(kDotWidth);
+    const int width = design::strokeWidth(3);
     if (!onScreen) {
         painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
         painter.drawPoints(centres.constData(), int(centres.size()));
@@ -85,38 +72,14 @@ void dots(QPainter &painter, const QList<QPointF> &centres, const QColor &colour
         painter.drawImage(onPixelGrid(toDevice, at, width) - QPointF(half, half), dot);
 }
 
-// What the figure of a complete choice shows, as a screen reader says it: the circles and
-// their distance, then how they lie and which rule holds.
-QString circlesInWords(const Choice &choice)
-{
-    //: The figure in words, as a screen reader says it: %1 and %2 are the radii, %3 the
-    //: distance of the centres, all in centimetres.
-    return QCoreApplication::translate("Figure",
-                                       "Circle with centre P and radius %1 cm, circle with centre "
-                                       "Q and radius %2 cm, centres %3 cm apart.")
-        .arg(*choice.r1)
-        .arg(*choice.r2)
-        .arg(*choice.distance);
-}
-
-QString relationInWords(const Choice &choice)
-{
-    //: How the two circles lie, completing "The two circles %1; rule (%2) holds.".
-    static const char *const relations[] = {
-        QT_TRANSLATE_NOOP("Figure", "touch each other externally"),
-        QT_TRANSLATE_NOOP("Figure", "touch each other internally"),
-        QT_TRANSLATE_NOOP("Figure", "intersect each other in 2 points"),
-        QT_TRANSLATE_NOOP("Figure",
-                          "neither intersect nor touch and one of them is inside the other"),
-        QT_TRANSLATE_NOOP("Figure", "do not intersect or touch and each is outside the other"),
-    };
-    const int rule = choice.rule();
-    //: The outcome a screen reader says: %1 is how the circles lie (the phrases above), %2 the
-    //: number of the rule that holds.
-    return QCoreApplication::translate("Figure", "The two circles %1; rule (%2) holds.")
-        .arg(QCoreApplication::translate("Figure", relations[rule - 1]))
-        .arg(rule);
-}
+//: How the two circles lie, completing "The two circles %1; rule (%2) holds.".
+const char *const kRelations[] = {
+    QT_TRANSLATE_NOOP("Figure", "touch each other externally"),
+    QT_TRANSLATE_NOOP("Figure", "touch each other internally"),
+    QT_TRANSLATE_NOOP("Figure", "intersect each other in 2 points"),
+    QT_TRANSLATE_NOOP("Figure", "neither intersect nor touch and one of them is inside the other"),
+    QT_TRANSLATE_NOOP("Figure", "do not intersect or touch and each is outside the other"),
+};
 
 } // namespace
 
@@ -126,40 +89,38 @@ void forEachStipplePoint(const Choice &choice, const std::function<void(float x,
     const float xEnd = float(static_cast<long double>(*choice.r2) + choice.xQ());
     const float yStart = float(Choice::kCentreLine - *choice.r1);
     const float yEnd = float(Choice::kCentreLine + *choice.r2);
-    for (float x = xStart; x <= xEnd; x += kGridStep) {
-        for (float y = yStart; y <= yEnd; y += kGridStep) {
+    for (float x = xStart; x <= xEnd; x += kGridStep)
+        for (float y = yStart; y <= yEnd; y += kGridStep)
             if (insideBothDiscs(choice, x, y))
                 dot(x, y);
-        }
-    }
 }
 
 Figure::Figure(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("figure"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    // The figure's area, from 2 to 24 cm across and 8 to 18 cm down, with room for the strokes
-    // of the outermost circles.
+    // From 2 to 24 cm across and 8 to 18 cm down, with room for the outermost circles' strokes.
     design::place(this, QRectF(1074, 4476, 12594, 5790));
     hide();
 }
 
 void Figure::showChoice(const Choice &choice, bool radiusChanged)
 {
-    if (!choice.complete())
-        return;
     m_choice = choice;
     m_radiusChanged = radiusChanged;
     m_drawn = QImage();
-    setAccessibleName(circlesInWords(choice));
-    setAccessibleDescription(relationInWords(choice));
+    //: The figure as a screen reader says it: %1 and %2 the radii, %3 the distance, all in cm.
+    setAccessibleName(tr("Circle with centre P and radius %1 cm, circle with centre Q and radius "
+                         "%2 cm, centres %3 cm apart.")
+                          .arg(*choice.r1)
+                          .arg(*choice.r2)
+                          .arg(*choice.distance));
+    //: The outcome a screen reader says: %1 how the circles lie (as above), %2 the rule that holds.
+    setAccessibleDescription(tr("The two circles %1; rule (%2) holds.")
+                                 .arg(tr(kRelations[choice.rule() - 1]))
+                                 .arg(choice.rule()));
     show();
     update();
-}
-
-void Figure::erase()
-{
-    hide();
 }
 
 void Figure::paintEvent(QPaintEvent *)
@@ -192,19 +153,14 @@ void Figure::draw(QPainter &painter, bool onScreen) const
     const auto circlesAndSegment = [&] {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(colours::kRed, line));
-        painter.drawEllipse(toPixels(m_choice.centreP()), radius(*m_choice.r1),
-                            radius(*m_choice.r1));
-        painter.drawEllipse(toPixels(m_choice.centreQ()), radius(*m_choice.r2),
-                            radius(*m_choice.r2));
+        circle(painter, m_choice.centreP(), *m_choice.r1);
+        circle(painter, m_choice.centreQ(), *m_choice.r2);
         painter.setPen(QPen(colours::kBlue, line, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(toPixels(m_choice.centreP()), toPixels(m_choice.centreQ()));
-        // The length as " n " in small bold blue figures, 2 mm left of and 3.5 mm above the
-        // middle of the segment; each position is worked out in double precision and kept as a
-        // single.
+        // Each position is worked out in double precision and kept as a single.
         writeAt(painter, QPointF(float(Choice::kMidpoint - 0.2), float(Choice::kCentreLine - 0.35)),
                 QStringLiteral(" %1 ").arg(*m_choice.distance), 8, colours::kBlue);
     };
-    // A centre: its red letter 1 mm below it and a dot on it.
     const auto centre = [&](QChar letter, float x, const QColor &colour) {
         writeAt(painter, QPointF(x, float(Choice::kCentreLine + 0.1)), letter, 10, colours::kRed);
         dots(painter, {toPixels(QPointF(x, Choice::kCentreLine))}, colour, onScreen);

@@ -4,13 +4,12 @@
 #include "platform/design.h"
 
 #include <QPainter>
-#include <QPen>
 
 namespace {
 
 struct Outline
 {
-    double left, top, width, height; // twips as designed; the height follows the middle frame
+    double left, top, width, height; // twips as designed
     double heightFromMiddle;         // cm added to the middle frame's height
     quint32 colour;
     int penWidth;
@@ -36,26 +35,19 @@ void Frames::setMiddleHeight(double cm)
     update();
 }
 
-QRect Frames::outline(int index) const
-{
-    const Outline &outline = kOutlines[index];
-    double height = outline.height;
-    if (m_middle)
-        height = design::centimetresToTwips(float(double(*m_middle) + outline.heightFromMiddle));
-    return design::pixelRect(outline.left, outline.top, outline.width, height);
-}
-
 void Frames::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    for (int index = 0; index < 3; ++index) {
-        const Outline &outline = kOutlines[index];
-        const QRect box = this->outline(index);
+    for (const Outline &outline : kOutlines) {
+        const double height = m_middle ? float(double(*m_middle) + outline.heightFromMiddle) *
+                                             design::kTwipsPerCentimetre
+                                       : outline.height;
+        const QRect box = design::pixelRect(outline.left, outline.top, outline.width, height);
         // A wide border lies inside the rectangle.
         const int width = design::strokeWidth(outline.penWidth);
         const qreal half = width / 2.0;
-        painter.setPen(QPen(QColor(colours::fromBgr(outline.colour)), width,
-                            Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen(QColor(colours::fromBgr(outline.colour)), width, Qt::SolidLine,
+                            Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(QRectF(box).adjusted(half, half, -half, -half));
     }
 }

@@ -4,10 +4,8 @@
 
 #include <optional>
 
-// The three nested rectangles that frame the lesson area: a thin outer one, a thick middle one
-// and a thin inner one. Only the middle one's height is chosen; the inner one is 0.25 cm lower
-// and the outer one 0.4 cm higher, each worked out from the height the middle one took. Only
-// the strokes are drawn, and the mouse passes through.
+// Three nested rectangles round the lesson area. The inner one's and outer one's heights follow
+// from the height the middle one took.
 class Frames : public QWidget
 {
     Q_OBJECT
@@ -15,7 +13,6 @@ class Frames : public QWidget
 public:
     explicit Frames(QWidget *parent);
 
-    // Full round the introduction and the figure; short while only the radii are asked for.
     static constexpr double kFullHeight = 17.595;
     static constexpr double kShortHeight = 7.595;
     void setMiddleHeight(double cm);
@@ -24,8 +21,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QRect outline(int index) const;
-
     // Until a page sets it, each frame has its designed height.
     std::optional<float> m_middle;
 };

@@ -1,11 +1,9 @@
 #include "pages/pages.h"
 
-#include "pages/frames.h"
 #include "platform/colours.h"
 #include "platform/design.h"
 #include "platform/richtext.h"
 
-#include <QLabel>
 #include <QTextEdit>
 
 namespace {
@@ -13,66 +11,49 @@ namespace {
 // The introduction's digits are lowered less than the rules' are.
 constexpr int kSubscriptOffset = -60;
 
-QString heading()
-{
-    // R²: the plane, with a superscript two.
-    //: The heading of both pages; the program adds a superscript two after the final R, which
-    //: stands for the plane (R²).
-    return Pages::tr("Relative position of two circles in R") + QChar(0x00B2);
-}
-
-//: The invitation at the foot of the introduction; the two full stops and the four blanks
-//: belong to the design. 'Next' names the button, as its label is translated.
+//: The introduction's last line; keep the two full stops and four blanks; 'Next' as on the button.
 const char *const kInvitation =
     QT_TRANSLATE_NOOP("Pages", "Let us test it for practice..    Click 'Next'.");
 //: The author's contact line: translate the words "Author" and "Mobile" only.
 const char *const kContactLine =
     QT_TRANSLATE_NOOP("Pages", "Author:  lessons@example.org    Mobile:  07700 900461");
 
-void moveTo(QWidget *widget, double leftCm, double topCm)
-{
-    design::moveTo(widget, design::centimetresToTwips(leftCm), design::centimetresToTwips(topCm));
-}
-
-void moveToTop(QWidget *widget, double topCm)
-{
-    design::moveTopTo(widget, design::centimetresToTwips(topCm));
-}
-
 } // namespace
 
 // The window opens on the introduction in its designed layout, which Back does not restore.
 Pages::Pages(const Texts &texts, QObject *parent) : QObject(parent), m_texts(texts)
 {
-    m_texts.heading->setText(heading());
-    m_texts.heading->setAccessibleName(heading());
+    //: The heading; the program adds a superscript two after the final R, the plane (R²).
+    const QString heading = tr("Relative position of two circles in R") + QChar(0x00B2);
+    m_texts.heading->setText(heading);
+    m_texts.heading->setAccessibleName(heading);
 
     //: The introduction's first sentence. Keep "r1" as written: its digit is set lowered.
     richtext::write(m_texts.firstSentence,
                     tr("Suppose that the centre of a circle is P and its radius is r1."));
-    richtext::lowerRadiusDigits(m_texts.firstSentence, kSubscriptOffset);
     //: The introduction's second sentence. Keep "r2" as written: its digit is set lowered.
     richtext::write(m_texts.secondSentence,
                     tr("Suppose that in the same plane there is another circle with "
                        "centre Q and radius r2."));
-    richtext::lowerRadiusDigits(m_texts.secondSentence, kSubscriptOffset);
-    for (QTextEdit *sentence : {m_texts.firstSentence, m_texts.secondSentence})
+    for (QTextEdit *sentence : {m_texts.firstSentence, m_texts.secondSentence}) {
+        richtext::lowerRadiusDigits(sentence, kSubscriptOffset);
         sentence->setAccessibleName(sentence->toPlainText());
+    }
     showInvitation();
 }
 
 void Pages::showIntroduction()
 {
     // Back sets the heading a quarter point smaller than the window first shows it.
-    moveTo(m_texts.heading, 3.175, 1.482);
+    design::moveTo(m_texts.heading, 3.175, 1.482);
     design::setPointSize(m_texts.heading, 20);
 
     m_texts.possibilities->show();
-    moveToTop(m_texts.possibilities, 4.868);
+    design::moveTopTo(m_texts.possibilities, 4.868);
     m_texts.firstSentence->show();
-    moveToTop(m_texts.firstSentence, 2.752);
+    design::moveTopTo(m_texts.firstSentence, 2.752);
     m_texts.secondSentence->show();
-    moveToTop(m_texts.secondSentence, 3.598);
+    design::moveTopTo(m_texts.secondSentence, 3.598);
 
     m_texts.promptLine->show();
     showInvitation();
@@ -86,15 +67,14 @@ void Pages::showGuidedStart(bool radiiChosen)
     if (radiiChosen)
         return askForDistance();
     m_texts.messageLine->show();
-    //: The first prompt of the practice page. Keep "r1" and "r2" as written: their digits are
-    //: set lowered. The two blanks between words belong to the design.
+    //: The first prompt; keep "r1", "r2" (digits set lowered) and the double blanks.
     writeMessage(tr("Now  select  length  of  radius  r1  and  r2  for  the  circles."), true);
 }
 
 void Pages::showResume()
 {
     hideIntroduction();
-    moveTo(m_texts.heading, 3.175, 1.482);
+    design::moveTo(m_texts.heading, 3.175, 1.482);
     offerRearranging();
 }
 
@@ -103,56 +83,40 @@ void Pages::askForDistance()
     m_texts.messageLine->hide();
     const bool appears = m_texts.promptLine->isHidden();
     m_texts.promptLine->show();
-    //: The prompt for the distance, once both radii are chosen. The leading blank and the two
-    //: blanks after "between" belong to the design; there is no final full stop.
+    //: The distance prompt; keep the leading blank and the two after "between"; no full stop.
     m_texts.promptLine->setText(tr(" Select the distance PQ between  their centers P and Q"));
     if (appears)
         emit promptShown(m_texts.promptLine->text().simplified());
-}
-
-void Pages::hideDistancePrompt()
-{
-    m_texts.promptLine->hide();
 }
 
 void Pages::offerRearranging()
 {
     m_texts.promptLine->hide();
     m_texts.messageLine->show();
-    //: The prompt once the circles are drawn. Keep "r1" and "r2" as written: their digits are
-    //: set lowered. The blank before the comma belongs to the design.
+    //: Once the circles are drawn; keep "r1", "r2" (digits set lowered) and the blank before ",".
     writeMessage(tr("You can rearrange r1 , r2 and PQ"), true);
     showFullFrames();
 }
 
-void Pages::showFullFrames()
-{
-    m_texts.frames->setMiddleHeight(Frames::kFullHeight);
-}
-
-// The invitation at the foot of the introduction, and the contact line at the top.
 void Pages::showInvitation()
 {
-    moveToTop(m_texts.promptLine, 16);
+    design::moveTopTo(m_texts.promptLine, 16);
     m_texts.promptLine->setText(tr(kInvitation));
     m_texts.messageLine->show();
     writeMessage(tr(kContactLine), false);
 }
 
-// On the practice page the prompt line waits under the message line, from where it comes out
-// with the distance prompt. While the message line covers it, it is hidden, so that assistive
-// technology does not read out a text nobody can see.
+// The prompt line waits under the message line, hidden so that no screen reader reads it.
 void Pages::hideIntroduction()
 {
     m_texts.firstSentence->hide();
     m_texts.secondSentence->hide();
     m_texts.possibilities->hide();
-    moveToTop(m_texts.promptLine, 0.106);
+    design::moveTopTo(m_texts.promptLine, 0.106);
     m_texts.promptLine->hide();
 }
 
-// The message line in blue; the prompts are centred with the digits of r1 and r2 lowered, the
-// contact line keeps the box's own alignment.
+// The contact line is no prompt.
 void Pages::writeMessage(const QString &text, bool centredWithSubscripts)
 {
     QTextEdit *line = m_texts.messageLine;
@@ -162,7 +126,6 @@ void Pages::writeMessage(const QString &text, bool centredWithSubscripts)
         richtext::lowerRadiusDigits(line, kSubscriptOffset);
     const bool appears = line->accessibleName() != text.simplified();
     line->setAccessibleName(text.simplified());
-    // The contact line is no prompt.
     if (appears && centredWithSubscripts)
         emit promptShown(text.simplified());
 }

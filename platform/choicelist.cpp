@@ -1,10 +1,23 @@
 #include "platform/choicelist.h"
 
+#include "platform/colours.h"
+
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
-#include <QPalette>
+
+namespace {
+
+// Only Alt+Up and Alt+Down, which close the pop-up with a pick, are the list's own.
+bool isWindowKey(const QKeyEvent *key)
+{
+    const Qt::KeyboardModifiers held = key->modifiers();
+    if (!(held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    return !(held == Qt::AltModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down));
+}
+
+} // namespace
 
 ChoiceList::ChoiceList(const QString &placeholder, int first, int last, const QFont &font,
                        QWidget *parent)
@@ -13,32 +26,23 @@ ChoiceList::ChoiceList(const QString &placeholder, int first, int last, const QF
     // The font before the items: the list is laid out once, not again for a new font.
     setFont(font);
     setEditable(true);
-    // A typed text is never added to the list, and no completion turns typing into a pick.
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
-    setDuplicatesEnabled(true);
     for (int i = first; i <= last; ++i)
         addItem(QString::number(i));
     setCurrentIndex(-1);
     lineEdit()->setText(placeholder);
-    // Qt's own handling of Enter and of leaving the field would match the typed text against
-    // the items by itself; here that is commitTyped's job.
+    // Qt would match the typed text against the items by itself; that is commitTyped's job.
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(lineEdit(), &QLineEdit::returnPressed, this, &ChoiceList::commitTyped);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &ChoiceList::commitTyped);
-    connect(this, &QComboBox::activated, this, &ChoiceList::pick);
-    setAttribute(Qt::WA_NoMousePropagation);
-    setMouseTracking(true);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0)
+            emit chosen(m_first + index);
+    });
     setCursor(Qt::ArrowCursor);
     view()->installEventFilter(this);
-}
-
-std::optional<int> ChoiceList::value() const
-{
-    if (currentIndex() < 0)
-        return std::nullopt;
-    return m_first + currentIndex();
 }
 
 bool ChoiceList::choose(int value)
@@ -47,22 +51,13 @@ bool ChoiceList::choose(int value)
         return false;
     setCurrentIndex(value - m_first);
     showLastChoice();
-    pick(value - m_first);
+    emit chosen(value);
     return true;
 }
 
 void ChoiceList::setBackground(const QColor &colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Base, colour);
-    setPalette(p);
-    lineEdit()->setPalette(p);
-}
-
-void ChoiceList::pick(int index)
-{
-    if (index >= 0)
-        emit chosen(m_first + index);
+    colours::set(this, QPalette::Base, colour, lineEdit());
 }
 
 void ChoiceList::commitTyped()
@@ -84,46 +79,26 @@ void ChoiceList::showLastChoice()
 
 void ChoiceList::keyPressEvent(QKeyEvent *event)
 {
-    // A key with Alt that reaches the field is one the window has no shortcut for (Alt+X): not
-    // text.
+    // A key with Alt that reaches the field has no shortcut in the window (Alt+X): not text.
     if (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier) && !event->text().isEmpty() &&
-        event->text().front().isPrint()) {
-        event->ignore();
-        return;
-    }
+        event->text().front().isPrint())
+        return event->ignore();
     if (event->key() == Qt::Key_Escape && lineEdit()->isModified()) {
         showLastChoice();
-        event->accept();
-        return;
+        return event->accept();
     }
     QComboBox::keyPressEvent(event);
 }
 
-// Tab commits what is typed before the focus moves: the value may open the next list, which
-// the focus is to land on. (Committed as the field loses the focus, it came too late for that.)
+// Committed as the field loses the focus, a value would open the next list too late for Tab.
 bool ChoiceList::focusNextPrevChild(bool next)
 {
     commitTyped();
     return QComboBox::focusNextPrevChild(next);
 }
 
-namespace {
-
-// A key with Ctrl or Alt is the window's (a shortcut, or nothing), never text for the field;
-// only Alt+Up and Alt+Down, which close the pop-up with a pick, are the list's own.
-bool isWindowKey(const QKeyEvent *key)
-{
-    const Qt::KeyboardModifiers held = key->modifiers();
-    if (!(held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return false;
-    return !(held == Qt::AltModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down));
-}
-
-} // namespace
-
-// The open pop-up takes every key, and while it is open Qt lets none of the window's shortcuts
-// act. Qt asks the pop-up whether it overrides a key before it looks for a shortcut: that is
-// when the pop-up closes, so the window's shortcut then acts. The key itself goes nowhere.
+// While the pop-up is open no shortcut acts; but Qt asks the pop-up whether it overrides a key
+// before it looks for a shortcut, and closing the pop-up then lets the window's shortcut act.
 bool ChoiceList::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == view() &&

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QColor>
+#include <QWidget>
 
-// The lesson's colours. They are designed as 0x00BBGGRR values (red in the low byte); this is
-// the one place where such a value becomes a QColor.
+// The lesson's colours, designed as 0x00BBGGRR values (red in the low byte).
 namespace colours {
 
 constexpr QRgb fromBgr(quint32 bgr)
@@ -19,9 +18,17 @@ inline const QColor kDarkGreen = fromBgr(0x00008000);
 inline const QColor kMagenta = fromBgr(0x00FF00FF);
 inline const QColor kCyan = fromBgr(0x00FFFF00);
 inline const QColor kBlack = fromBgr(0x00000000);
-// The window's background, and that of most labels and of the text boxes.
 inline const QColor kPaleGreen = fromBgr(0x00DCFFD5);
-// The system's window-text colour, which the label buttons start in.
-inline const QColor kWindowText = Qt::black;
+
+// The part that draws the widget (a box's viewport, a list's field) takes the same palette.
+inline void set(QWidget *widget, QPalette::ColorRole role, const QColor &colour,
+                QWidget *part = nullptr)
+{
+    QPalette p = widget->palette();
+    p.setColor(role, colour);
+    widget->setPalette(p);
+    if (part)
+        part->setPalette(p);
+}
 
 } // namespace colours

@@ -4,10 +4,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStringList>
 #include <QTextEdit>
-#include <QVariant>
-#include <QWidget>
 
 #include <cmath>
 
@@ -21,8 +18,8 @@ View currentView;
 constexpr char kRectProperty[] = "designRect";
 constexpr char kFontProperty[] = "designFont";
 
-// Logical pixels per twip at zoom 1. Fixed at the first call: the whole window is laid out on
-// one scale, and Qt's device pixel ratio, not this scale, takes care of high-density screens.
+// Fixed at the first call: the whole window is laid out on one scale, and Qt's device pixel
+// ratio, not this scale, takes care of high-density screens.
 double pixelsPerTwipAtZoomOne()
 {
     static const double scale = [] {
@@ -33,14 +30,18 @@ double pixelsPerTwipAtZoomOne()
     return scale;
 }
 
+QRectF designedRect(const QWidget *widget)
+{
+    return widget->property(kRectProperty).toRectF();
+}
+
 void applyRect(QWidget *widget, const QRectF &r)
 {
     const QRect pixels = pixelRect(r.left(), r.top(), r.width(), r.height());
     widget->setGeometry(pixels.translated(currentView.origin));
 }
 
-// The designed font, not the one the widget has: that one holds every setting it inherited,
-// which then would all count as set.
+// The designed font, not the widget's, which holds every setting it inherited as if set.
 void applyFont(QWidget *widget, QFont font)
 {
     font.setPointSizeF(zoomedPoints(font.pointSizeF()));
@@ -51,11 +52,8 @@ void applyFont(QWidget *widget, QFont font)
 
 } // namespace
 
-// Qt sets type in whole pixels, rounded: zoomed as it is, a text would come out up to half a
-// pixel per line larger than its zoomed box, and the rules, designed exactly as wide as their
-// text, would lose their last letters. So the type is zoomed from the whole pixels it is
-// designed in and rounded down: never larger than its box allows, and exactly as designed at
-// zoom 1.
+// Qt sets type in whole pixels: zoomed as it is, a text would come out up to half a pixel larger
+// than its zoomed box, and the rules, designed as wide as their text, lose their last letters.
 double zoomedPoints(double points)
 {
     const double pixelsPerPoint = pixelsPerTwipAtZoomOne() * kTwipsPerInch / 72;
@@ -83,21 +81,6 @@ int twipsToPixels(double twips)
     return int(std::lround(twips * pixelsPerTwip()));
 }
 
-double centimetresToPixels(double cm)
-{
-    return cm * kTwipsPerCentimetre * pixelsPerTwip();
-}
-
-double centimetresToTwips(double cm)
-{
-    return cm * kTwipsPerCentimetre;
-}
-
-int pixelsAt(double cm)
-{
-    return twipsToPixels(centimetresToTwips(cm));
-}
-
 QRect pixelRect(double left, double top, double width, double height)
 {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
@@ -117,14 +100,12 @@ int strokeWidth(int designed)
 QFont font(const char *face, double points, bool bold, bool italic, bool underline)
 {
     static const bool substituted = [] {
-        const auto twin = [](const char *family, const char *first, const char *second) {
-            QFont::insertSubstitutions(QString::fromLatin1(family),
-                                       {QString::fromLatin1(first), QString::fromLatin1(second)});
-        };
-        twin("Times New Roman", "Liberation Serif", "DejaVu Serif");
-        twin("Arial", "Liberation Sans", "DejaVu Sans");
-        twin("MS Sans Serif", "Liberation Sans", "DejaVu Sans");
-        twin("Trebuchet MS", "Liberation Sans", "DejaVu Sans");
+        const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+        for (const char *family : {"Arial", "MS Sans Serif", "Trebuchet MS"})
+            QFont::insertSubstitutions(QString::fromLatin1(family), sans);
+        QFont::insertSubstitutions(
+            QStringLiteral("Times New Roman"),
+            {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
         return true;
     }();
     Q_UNUSED(substituted);
@@ -142,23 +123,22 @@ void place(QWidget *widget, const QRectF &twips)
     applyRect(widget, twips);
 }
 
-void moveTo(QWidget *widget, double leftTwips, double topTwips)
+void moveTo(QWidget *widget, double leftCm, double topCm)
 {
-    QRectF r = widget->property(kRectProperty).toRectF();
-    r.moveTo(leftTwips, topTwips);
-    place(widget, r);
+    const QSizeF size = designedRect(widget).size();
+    place(widget, QRectF(QPointF(leftCm, topCm) * kTwipsPerCentimetre, size));
 }
 
-void moveTopTo(QWidget *widget, double topTwips)
+void moveTopTo(QWidget *widget, double topCm)
 {
-    moveTo(widget, widget->property(kRectProperty).toRectF().left(), topTwips);
+    const QRectF r = designedRect(widget);
+    place(widget, QRectF(r.left(), topCm * kTwipsPerCentimetre, r.width(), r.height()));
 }
 
-void setHeight(QWidget *widget, double twips)
+void setHeight(QWidget *widget, double cm)
 {
-    QRectF r = widget->property(kRectProperty).toRectF();
-    r.setHeight(twips);
-    place(widget, r);
+    const QRectF r = designedRect(widget);
+    place(widget, QRectF(r.left(), r.top(), r.width(), cm * kTwipsPerCentimetre));
 }
 
 void setFont(QWidget *widget, const QFont &designed)
@@ -176,8 +156,7 @@ void setPointSize(QWidget *widget, double points)
     applyFont(widget, font);
 }
 
-// Fonts first: a text box lays its text out again for a new font, and the subscripts in it are
-// sized from it.
+// Fonts first: a text box sizes its subscripts from its font.
 void follow(QWidget *window)
 {
     const QList<QWidget *> widgets = window->findChildren<QWidget *>();

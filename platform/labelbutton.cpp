@@ -1,10 +1,9 @@
 #include "platform/labelbutton.h"
 
+#include "platform/colours.h"
+
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QPen>
 #include <QStyleOption>
 
 LabelButton::LabelButton(const QString &text, QWidget *parent) : QAbstractButton(parent)
@@ -13,15 +12,11 @@ LabelButton::LabelButton(const QString &text, QWidget *parent) : QAbstractButton
     setBackgroundRole(QPalette::Window);
     setForegroundRole(QPalette::WindowText);
     setFocusPolicy(Qt::TabFocus);
-    setMouseTracking(true);
-    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void LabelButton::setTextColour(const QColor &colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, colour);
-    setPalette(p);
+    colours::set(this, QPalette::WindowText, colour);
 }
 
 void LabelButton::setBold(bool bold)
@@ -39,7 +34,7 @@ void LabelButton::paintEvent(QPaintEvent *)
     const int flags = Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap | Qt::TextForceLeftToRight;
     style()->drawItemText(&painter, rect(), flags, option.palette, isEnabled(), text(),
                           QPalette::WindowText);
-    // A dotted ring, plain to see on the pale window, round the whole button.
+    // A dotted ring, plain to see on the pale window.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -2,28 +2,20 @@
 
 #include "platform/design.h"
 
-#include <QColor>
-#include <QFontMetrics>
-#include <QFontMetricsF>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 
 namespace richtext {
 
 namespace {
 
-// A lowered digit keeps its design (points, and the lowering in twips) in its format, so that it
-// can be sized again for any zoom.
+// A lowered digit keeps its design in its format, so that it can be sized again for any zoom.
 constexpr int kDesignPoints = QTextFormat::UserProperty;
 constexpr int kDesignOffset = QTextFormat::UserProperty + 1;
 
-// The size and the lowering at the present zoom. Qt's baseline offset is a percentage of the
-// digit's own font height.
+// Qt's baseline offset is a percentage of the digit's own font height.
 void lower(QTextEdit *box, QTextCharFormat &format)
 {
     QFont lowered = box->document()->defaultFont();
@@ -62,34 +54,24 @@ void colourAll(QTextEdit *box, const QColor &colour)
     all.mergeCharFormat(format);
 }
 
-void lowerDigit(QTextEdit *box, const QString &token, QChar digit, int offsetTwips, double points)
+void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points)
 {
-    const QString text = box->document()->toPlainText();
-    const qsizetype found = text.indexOf(token, 0, Qt::CaseInsensitive);
-    if (found < 0)
-        return;
-    const qsizetype start = text.indexOf(digit, found);
-    if (start < 0)
-        return;
-    qsizetype end = start;
-    while (end < text.size() && text.at(end) == digit)
-        ++end;
-
     QTextCharFormat format;
     format.setProperty(kDesignPoints, points);
     format.setProperty(kDesignOffset, offsetTwips);
     lower(box, format);
-
-    QTextCursor digits(box->document());
-    digits.setPosition(int(start));
-    digits.setPosition(int(end), QTextCursor::KeepAnchor);
-    digits.mergeCharFormat(format);
-}
-
-void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points)
-{
-    lowerDigit(box, QStringLiteral("r1"), QLatin1Char('1'), offsetTwips, points);
-    lowerDigit(box, QStringLiteral("r2"), QLatin1Char('2'), offsetTwips, points);
+    static const QRegularExpression radius(QStringLiteral("r[12]"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    // One edit: the box lays its text out once rather than after every digit.
+    QTextCursor edit(box->document());
+    edit.beginEditBlock();
+    for (const QRegularExpressionMatch &found : radius.globalMatch(box->toPlainText())) {
+        QTextCursor digit(box->document());
+        digit.setPosition(int(found.capturedEnd()) - 1);
+        digit.setPosition(int(found.capturedEnd()), QTextCursor::KeepAnchor);
+        digit.mergeCharFormat(format);
+    }
+    edit.endEditBlock();
 }
 
 void follow(QTextEdit *box)
@@ -111,8 +93,7 @@ void follow(QTextEdit *box)
         cursor.setCharFormat(format);
     }
     edit.endEditBlock();
-    // Shown from its start, as written: a size at which the text ran out of the box must not
-    // leave it scrolled.
+    // A size at which the text ran out of the box must not leave it scrolled.
     box->horizontalScrollBar()->setValue(0);
     box->verticalScrollBar()->setValue(0);
 }

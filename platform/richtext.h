@@ -8,24 +8,15 @@ class QRect;
 class QSize;
 class QTextEdit;
 
-// How the lesson writes r1 and r2 in its text boxes: the digit lowered and small, as a
-// subscript. The lowering is designed in twips and becomes Qt's baseline offset, a percentage of
-// the digit's own font height.
+// How the lesson writes r1 and r2 in its text boxes: the digit lowered and small.
 namespace richtext {
 
-// How far a text set in the font, as a label sets it, runs out of the box, across and down.
+// How far a text set as a label sets it runs out of the box, across and down.
 QSize overflow(const QFont &font, const QRect &box, int flags, const QString &text);
 
-// Replaces the box's text (and every format with it) and aligns its paragraph.
 void write(QTextEdit *box, const QString &text, Qt::Alignment alignment = Qt::AlignLeft);
 void colourAll(QTextEdit *box, const QColor &colour);
-// Lowers by offsetTwips and sets in `points` the digit that follows the first occurrence of the
-// token: the "1" of "r1", or with the token "r1 + r2" and digit '2' the digit of r2 in that
-// phrase. A token the text lacks changes nothing.
-void lowerDigit(QTextEdit *box, const QString &token, QChar digit, int offsetTwips, double points);
-// Lowers the digits of the first "r1" and the first "r2".
 void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points = 7);
-// Sizes and lowers the box's digits again for the present zoom.
 void follow(QTextEdit *box);
 
 } // namespace richtext

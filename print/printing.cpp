@@ -5,9 +5,8 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QMarginsF>
 #include <QMessageBox>
-#include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,9 +16,8 @@ Printing::Printing(QWidget *window) : m_window(window) {}
 
 Printing::~Printing() = default;
 
-// The printer the dialog chooses, made on first use: looking up the system's printers costs time
-// that a lesson which never prints should not pay. High resolution, landscape like the window,
-// with narrow margins so that the window fits an A4 or Letter sheet at true scale.
+// Made on first use: looking up the system's printers costs time that a lesson which never prints
+// should not pay. Narrow margins let the window fit an A4 or Letter sheet at true scale.
 QPrinter &Printing::printer()
 {
     if (!m_printer) {
@@ -38,8 +36,7 @@ void Printing::print()
     QPrintDialog dialog(&target, m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The window prints each copy as a page of its own; a printer left to make its own copies
-    // as well would multiply them.
+    // Each copy is a page of its own; a printer making its own copies as well would multiply them.
     const int copies = target.copyCount();
     target.setCopyCount(1);
     const bool toFile =
@@ -57,18 +54,20 @@ void Printing::print()
         QCoreApplication::translate("Printing", "The lesson was not printed: %1.").arg(m_failure));
 }
 
+// The pages go to the device when the painter ends, so copies sent to a file all land in it.
 bool Printing::printPages(QPagedPaintDevice &device, int resolution, int copies)
 {
-    TrueScaleJob job(m_window, device, resolution);
+    QPainter painter;
     for (int copy = 1; copy <= copies; ++copy) {
-        if (!job.printPage()) {
+        if (copy == 1 ? !painter.begin(&device) : !device.newPage()) {
             //: Why a print failed, completing "The lesson was not printed: %1.".
             m_failure =
                 QCoreApplication::translate("Printing", "the printer did not take the page");
             return false;
         }
+        drawAtTrueScale(painter, m_window, device, resolution);
     }
-    if (!job.finish()) {
+    if (painter.isActive() && !painter.end()) {
         //: Why a print failed, completing "The lesson was not printed: %1.".
         m_failure = QCoreApplication::translate("Printing", "the printer did not take the pages");
         return false;
@@ -76,9 +75,8 @@ bool Printing::printPages(QPagedPaintDevice &device, int resolution, int copies)
     return true;
 }
 
-// Qt's own PDF output does not report a failed write, and leaves a truncated file that looks
-// complete. So the pages are made in memory first and written in one piece, through a file that
-// replaces the old one only once it is whole.
+// Qt's PDF output does not report a failed write and leaves a truncated file that looks complete:
+// the pages are made in memory and written in one piece, replacing the old file once whole.
 bool Printing::printToFile(const QString &fileName, int copies)
 {
     QBuffer pdf;
@@ -91,8 +89,7 @@ bool Printing::printToFile(const QString &fileName, int copies)
         if (!printPages(writer, writer.resolution(), copies))
             return false;
     }
-    // A device such as a printer's port or /dev/full is written directly; a file is replaced only
-    // once its new contents are whole.
+    // A device such as a printer's port or /dev/full is written directly.
     const QFileInfo target(fileName);
     std::unique_ptr<QFileDevice> file;
     if (target.exists() && !target.isFile())

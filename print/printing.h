@@ -8,10 +8,8 @@ class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
-// Print: the system's printer dialog, then the window as it stands, one page per copy asked
-// for, at true scale. Cancelling the dialog prints nothing and says nothing. A print that fails
-// says so in one short message, and a file that could not be written whole is not left behind
-// looking complete; the next print starts afresh.
+// The printer dialog, then the window as it stands, one page per copy. A failed print says so and
+// leaves no file that looks complete; the next starts afresh.
 class Printing
 {
 public:

@@ -4,76 +4,39 @@
 #include "platform/design.h"
 #include "platform/richtext.h"
 
-#include <QTextCursor>
 #include <QTextEdit>
 
 namespace {
 
-// The rules' digits are lowered 80 twips (4 points) and set in 7-point type.
 constexpr int kSubscriptOffset = -80;
-constexpr double kSubscriptSize = 7;
 
-// A highlighted box is a little lower than designed (405 twips, about 0.714 cm); it keeps that
-// height once it has been highlighted.
+// A little lower than the designed 405 twips (about 0.714 cm).
 constexpr float kHighlightHeight = 0.7f;
 
-struct Rule
-{
-    const char *text;
-    // The phrases whose digit is lowered, in order. Rules (3) and (5) reach the digits of
-    // "r1 + r2" through the whole phrase, so that no search runs on to the "2" of "2 Points".
-    std::initializer_list<std::pair<const char *, char>> subscripts;
-};
-
-// The rules' texts are translated as they are written; a translation keeps each rule's number
-// and formula as they stand, blanks included, so that the same searches lower its digits.
-const Rule kRules[] = {
-    //: Rule (1), in one line of a fixed width. Keep the number and the formula as written,
-    //: blanks included: the digits of r1 and r2 are set lowered.
-    {QT_TRANSLATE_NOOP("RuleBoard",
-                       " (1)  If PQ =  r1 + r2 then the two circles touch each other externally."),
-     {{"r1", '1'}, {"r2", '2'}}},
+const char *const kRules[] = {
+    //: Rule (1) in one fixed-width line; keep the number and formula as written, blanks and all.
+    QT_TRANSLATE_NOOP("RuleBoard",
+                      " (1)  If PQ =  r1 + r2 then the two circles touch each other externally."),
     //: Rule (2), in one line of a fixed width. Keep the number and the formula as written.
-    {QT_TRANSLATE_NOOP(
-         "RuleBoard",
-         " (2)  If PQ = | r1 - r2 | then the two circles touch each other internally."),
-     {{"r1", '1'}, {"r2", '2'}}},
-    //: Rule (3), in one line of a fixed width. Keep the number and the formula as written,
-    //: "| r1 - r2 |" before "r1 + r2": the digits are found in that order and set lowered. The
-    //: "2" of "2 Points" is not lowered.
-    {QT_TRANSLATE_NOOP("RuleBoard", " (3)  If | r1 - r2 | < PQ < r1 + r2  then the two circles "
-                                    "intersect each other in 2 Points."),
-     {{"r1", '1'}, {"r2", '2'}, {"r1 + r2", '1'}, {"r1 + r2", '2'}}},
-    //: Rule (4), the longest, in one line of a fixed width. Keep the number and the formula as
-    //: written.
-    {QT_TRANSLATE_NOOP("RuleBoard",
-                       " (4)  If PQ < | r1 - r2 |  then the two circles neither intersect nor "
-                       "touch and one of them is inside the other."),
-     {{"r1", '1'}, {"r2", '2'}}},
-    //: Rule (5), in one line of a fixed width. Keep the number and the formula "r1 + r2" as
-    //: written: its digits are found through the whole phrase and set lowered.
-    {QT_TRANSLATE_NOOP("RuleBoard",
-                       " (5)  If PQ > r1 + r2  then the two circles do not intersect or touch and "
-                       "each is outside the other."),
-     {{"r1 + r2", '1'}, {"r1 + r2", '2'}}},
+    QT_TRANSLATE_NOOP(
+        "RuleBoard", " (2)  If PQ = | r1 - r2 | then the two circles touch each other internally."),
+    //: Rule (3); keep the number and formulas as written, "| r1 - r2 |" before "r1 + r2".
+    QT_TRANSLATE_NOOP("RuleBoard", " (3)  If | r1 - r2 | < PQ < r1 + r2  then the two circles "
+                                   "intersect each other in 2 Points."),
+    //: Rule (4), the longest, in one fixed-width line; keep the number and formula as written.
+    QT_TRANSLATE_NOOP("RuleBoard", " (4)  If PQ < | r1 - r2 |  then the two circles neither "
+                                   "intersect nor touch and one of them is inside the other."),
+    //: Rule (5) in one fixed-width line; keep the number and the formula "r1 + r2" as written.
+    QT_TRANSLATE_NOOP("RuleBoard", " (5)  If PQ > r1 + r2  then the two circles do not intersect "
+                                   "or touch and each is outside the other."),
 };
-
-void setBackground(QTextEdit *box, const QColor &colour)
-{
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, colour);
-    box->setPalette(p);
-    box->viewport()->setPalette(p);
-}
 
 } // namespace
 
 RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, QObject *parent)
     : QObject(parent), m_boxes(boxes), m_note(note)
 {
-    //: The note under the rules on the introduction, and the tooltip of the rule that holds.
-    //: Keep "r1" and "r2" as written: their digits are set lowered. The two blanks between
-    //: words belong to the design.
+    //: The note under the rules and the highlight's tooltip; keep "r1", "r2", the double blanks.
     richtext::write(m_note,
                     tr("It  will  be  highlighted  according  to  your  "
                        "selection  of  r1 ,  r2  and  PQ."),
@@ -81,17 +44,10 @@ RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, Q
     richtext::lowerRadiusDigits(m_note, kSubscriptOffset);
     m_note->setAccessibleName(m_note->toPlainText());
 
-    // The rules' texts never change: a highlight is the box's background, not its text.
     for (std::size_t k = 0; k < m_boxes.size(); ++k) {
         QTextEdit *box = m_boxes[k];
-        richtext::write(box, tr(kRules[k].text));
-        // One edit, so that the box lays its rule out once rather than after every digit.
-        QTextCursor edit(box->document());
-        edit.beginEditBlock();
-        for (const auto &[phrase, digit] : kRules[k].subscripts)
-            richtext::lowerDigit(box, QString::fromLatin1(phrase), QLatin1Char(digit),
-                                 kSubscriptOffset, kSubscriptSize);
-        edit.endEditBlock();
+        richtext::write(box, tr(kRules[k]));
+        richtext::lowerRadiusDigits(box, kSubscriptOffset);
         box->setAccessibleName(box->toPlainText().simplified());
     }
     clearHighlight();
@@ -100,7 +56,7 @@ RuleBoard::RuleBoard(const std::array<QTextEdit *, 5> &boxes, QTextEdit *note, Q
 void RuleBoard::clearHighlight()
 {
     for (QTextEdit *box : m_boxes) {
-        setBackground(box, colours::kPaleGreen);
+        colours::set(box, QPalette::Base, colours::kPaleGreen, box->viewport());
         box->setToolTip(QString());
     }
     setHolding(0);
@@ -110,8 +66,8 @@ void RuleBoard::highlight(int rule)
 {
     clearHighlight();
     QTextEdit *box = m_boxes[rule - 1];
-    setBackground(box, colours::kYellow);
-    design::setHeight(box, design::centimetresToTwips(kHighlightHeight));
+    colours::set(box, QPalette::Base, colours::kYellow, box->viewport());
+    design::setHeight(box, kHighlightHeight);
     box->setToolTip(m_note->toPlainText());
     setHolding(rule);
 }
@@ -124,7 +80,7 @@ void RuleBoard::setHolding(int rule)
         const QString description =
             //: What a screen reader adds to the rule that holds.
             holds ? tr("This rule holds for the circles you chose.") : QString();
-        // Told to a reader only when it changes.
+        // Qt tells a reader of every call, changed or not.
         if (m_boxes[k]->accessibleDescription() != description)
             m_boxes[k]->setAccessibleDescription(description);
     }
@@ -134,21 +90,17 @@ void RuleBoard::setHolding(int rule)
     }
 }
 
-// The introduction's reading layout, 3.701 cm from the left.
 void RuleBoard::placeForReading()
 {
     const double tops[] = {5.927, 7.197, 8.467, 9.71, 11.007};
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        design::moveTo(m_boxes[k], design::centimetresToTwips(3.701),
-                       design::centimetresToTwips(tops[k]));
+        design::moveTo(m_boxes[k], 3.701, tops[k]);
     m_note->show();
 }
 
-// The practice page's column: 3 cm from the left, one centimetre apart from 3 cm down.
 void RuleBoard::placeInColumn()
 {
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        design::moveTo(m_boxes[k], design::centimetresToTwips(3),
-                       design::centimetresToTwips(3.0 + k));
+        design::moveTo(m_boxes[k], 3, 3.0 + k);
     m_note->hide();
 }

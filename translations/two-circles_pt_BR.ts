@@ -29,7 +29,7 @@ Botões: quatro ou cinco letras no máximo (Próx., Voltar, Sair, Impr.).</comme
     <name>Figure</name>
     <message>
         <source>Circle with centre P and radius %1 cm, circle with centre Q and radius %2 cm, centres %3 cm apart.</source>
-        <extracomment>The figure in words, as a screen reader says it: %1 and %2 are the radii, %3 the distance of the centres, all in centimetres.</extracomment>
+        <extracomment>The figure as a screen reader says it: %1 and %2 the radii, %3 the distance, all in cm.</extracomment>
         <translation>Circunferência de centro P e raio %1 cm, circunferência de centro Q e raio %2 cm, centros a %3 cm.</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@ Botões: quatro ou cinco letras no máximo (Próx., Voltar, Sair, Impr.).</comme
     </message>
     <message>
         <source>The two circles %1; rule (%2) holds.</source>
-        <extracomment>The outcome a screen reader says: %1 is how the circles lie (the phrases above), %2 the number of the rule that holds.</extracomment>
+        <extracomment>The outcome a screen reader says: %1 how the circles lie (as above), %2 the rule that holds.</extracomment>
         <translation>As duas circunferências %1; vale a regra (%2).</translation>
     </message>
 </context>
@@ -63,12 +63,12 @@ Botões: quatro ou cinco letras no máximo (Próx., Voltar, Sair, Impr.).</comme
     <name>Pages</name>
     <message>
         <source>Relative position of two circles in R</source>
-        <extracomment>The heading of both pages; the program adds a superscript two after the final R, which stands for the plane (R²).</extracomment>
+        <extracomment>The heading; the program adds a superscript two after the final R, the plane (R²).</extracomment>
         <translation>Posição relativa de duas circunferências em R</translation>
     </message>
     <message>
         <source>Let us test it for practice..    Click &apos;Next&apos;.</source>
-        <extracomment>The invitation at the foot of the introduction; the two full stops and the four blanks belong to the design. &apos;Next&apos; names the button, as its label is translated.</extracomment>
+        <extracomment>The introduction&apos;s last line; keep the two full stops and four blanks; &apos;Next&apos; as on the button.</extracomment>
         <translation>Vamos praticar..    Clique em &apos;Próx.&apos;</translation>
     </message>
     <message>
@@ -88,17 +88,17 @@ Botões: quatro ou cinco letras no máximo (Próx., Voltar, Sair, Impr.).</comme
     </message>
     <message>
         <source>Now  select  length  of  radius  r1  and  r2  for  the  circles.</source>
-        <extracomment>The first prompt of the practice page. Keep &quot;r1&quot; and &quot;r2&quot; as written: their digits are set lowered. The two blanks between words belong to the design.</extracomment>
+        <extracomment>The first prompt; keep &quot;r1&quot;, &quot;r2&quot; (digits set lowered) and the double blanks.</extracomment>
         <translation>Agora  escolha  os  raios  r1  e  r2  das  circunferências.</translation>
     </message>
     <message>
         <source> Select the distance PQ between  their centers P and Q</source>
-        <extracomment>The prompt for the distance, once both radii are chosen. The leading blank and the two blanks after &quot;between&quot; belong to the design; there is no final full stop.</extracomment>
+        <extracomment>The distance prompt; keep the leading blank and the two after &quot;between&quot;; no full stop.</extracomment>
         <translation> Escolha a distância PQ entre  seus centros P e Q</translation>
     </message>
     <message>
         <source>You can rearrange r1 , r2 and PQ</source>
-        <extracomment>The prompt once the circles are drawn. Keep &quot;r1&quot; and &quot;r2&quot; as written: their digits are set lowered. The blank before the comma belongs to the design.</extracomment>
+        <extracomment>Once the circles are drawn; keep &quot;r1&quot;, &quot;r2&quot; (digits set lowered) and the blank before &quot;,&quot;.</extracomment>
         <translation>Você pode mudar r1 , r2 e PQ</translation>
     </message>
 </context>
@@ -129,7 +129,7 @@ Botões: quatro ou cinco letras no máximo (Próx., Voltar, Sair, Impr.).</comme
     <name>RuleBoard</name>
     <message>
         <source> (1)  If PQ =  r1 + r2 then the two circles touch each other externally.</source>
-        <extracomment>Rule (1), in one line of a fixed width. Keep the number and the formula as written, blanks included: the digits of r1 and r2 are set lowered.</extracomment>
+        <extracomment>Rule (1) in one fixed-width line; keep the number and formula as written, blanks and all.</extracomment>
         <translation> (1)  Se PQ =  r1 + r2, as circunferências são tangentes externas.</translation>
     </message>
     <message>
@@ -139,22 +139,22 @@ Botões: quatro ou cinco letras no máximo (Próx., Voltar, Sair, Impr.).</comme
     </message>
     <message>
         <source> (3)  If | r1 - r2 | &lt; PQ &lt; r1 + r2  then the two circles intersect each other in 2 Points.</source>
-        <extracomment>Rule (3), in one line of a fixed width. Keep the number and the formula as written, &quot;| r1 - r2 |&quot; before &quot;r1 + r2&quot;: the digits are found in that order and set lowered. The &quot;2&quot; of &quot;2 Points&quot; is not lowered.</extracomment>
+        <extracomment>Rule (3); keep the number and formulas as written, &quot;| r1 - r2 |&quot; before &quot;r1 + r2&quot;.</extracomment>
         <translation> (3)  Se | r1 - r2 | &lt; PQ &lt; r1 + r2,  as circunferências se cortam em 2 pontos.</translation>
     </message>
     <message>
         <source> (4)  If PQ &lt; | r1 - r2 |  then the two circles neither intersect nor touch and one of them is inside the other.</source>
-        <extracomment>Rule (4), the longest, in one line of a fixed width. Keep the number and the formula as written.</extracomment>
+        <extracomment>Rule (4), the longest, in one fixed-width line; keep the number and formula as written.</extracomment>
         <translation> (4)  Se PQ &lt; | r1 - r2 |,  as circunferências não têm ponto comum e uma está dentro da outra.</translation>
     </message>
     <message>
         <source> (5)  If PQ &gt; r1 + r2  then the two circles do not intersect or touch and each is outside the other.</source>
-        <extracomment>Rule (5), in one line of a fixed width. Keep the number and the formula &quot;r1 + r2&quot; as written: its digits are found through the whole phrase and set lowered.</extracomment>
+        <extracomment>Rule (5) in one fixed-width line; keep the number and the formula &quot;r1 + r2&quot; as written.</extracomment>
         <translation> (5)  Se PQ &gt; r1 + r2,  as circunferências não têm ponto comum e cada uma está fora da outra.</translation>
     </message>
     <message>
         <source>It  will  be  highlighted  according  to  your  selection  of  r1 ,  r2  and  PQ.</source>
-        <extracomment>The note under the rules on the introduction, and the tooltip of the rule that holds. Keep &quot;r1&quot; and &quot;r2&quot; as written: their digits are set lowered. The two blanks between words belong to the design.</extracomment>
+        <extracomment>The note under the rules and the highlight&apos;s tooltip; keep &quot;r1&quot;, &quot;r2&quot;, the double blanks.</extracomment>
         <translation>Ela  será  destacada  conforme  a  sua  escolha  de  r1 ,  r2  e  PQ.</translation>
     </message>
     <message>
@@ -241,37 +241,31 @@ Botões: quatro ou cinco letras no máximo (Próx., Voltar, Sair, Impr.).</comme
     <name>LessonWindow</name>
     <message>
         <source> Select the distance PQ between  their centers P and Q.</source>
-        <extracomment>The prompt line as designed, before the lesson writes its own texts into it. The leading blank and the two blanks after &quot;between&quot; belong to the design.</extracomment>
         <translation> Escolha a distância PQ entre  seus centros P e Q.</translation>
     </message>
     <message>
         <source>In this Situation one and only one Possibility exists, out of below five..</source>
-        <extracomment>The introduction&apos;s line above the five rules; the two full stops belong to the design.</extracomment>
         <translation>Nesta situação vale uma, e só uma, das cinco possibilidades abaixo..</translation>
     </message>
     <message>
         <source>Home</source>
-        <extracomment>A text button at the top right, with room for about four letters. Home ends the lesson.</extracomment>
         <translation>Sair</translation>
     </message>
     <message>
         <source>Back</source>
-        <extracomment>A text button with room for about four letters; it returns to the introduction.</extracomment>
         <translation>Voltar</translation>
     </message>
     <message>
         <source>Next</source>
-        <extracomment>A text button with room for about four letters, set in bold while it blinks.</extracomment>
         <translation>Próx.</translation>
     </message>
     <message>
         <source>Print</source>
-        <extracomment>A text button with room for about four letters.</extracomment>
         <translation>Impr.</translation>
     </message>
     <message>
         <source>Chapter 4:  Relative Positions of Two Circles in a Plane.</source>
-        <extracomment>The window&apos;s title, also its name to a screen reader. The two blanks after the colon belong to the design.</extracomment>
+        <extracomment>The window&apos;s title and its name to a screen reader; the two blanks after the colon stay.</extracomment>
         <translation>Capítulo 4:  Posições relativas de duas circunferências em um plano.</translation>
     </message>
 </context>

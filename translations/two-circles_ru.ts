@@ -29,7 +29,7 @@ select = выбрать; highlighted = выделено; holds = выполня�
     <name>Figure</name>
     <message>
         <source>Circle with centre P and radius %1 cm, circle with centre Q and radius %2 cm, centres %3 cm apart.</source>
-        <extracomment>The figure in words, as a screen reader says it: %1 and %2 are the radii, %3 the distance of the centres, all in centimetres.</extracomment>
+        <extracomment>The figure as a screen reader says it: %1 and %2 the radii, %3 the distance, all in cm.</extracomment>
         <translation>Окружность с центром P и радиусом %1 см, окружность с центром Q и радиусом %2 см, расстояние между центрами %3 см.</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@ select = выбрать; highlighted = выделено; holds = выполня�
     </message>
     <message>
         <source>The two circles %1; rule (%2) holds.</source>
-        <extracomment>The outcome a screen reader says: %1 is how the circles lie (the phrases above), %2 the number of the rule that holds.</extracomment>
+        <extracomment>The outcome a screen reader says: %1 how the circles lie (as above), %2 the rule that holds.</extracomment>
         <translation>Две окружности %1; выполняется правило (%2).</translation>
     </message>
 </context>
@@ -63,12 +63,12 @@ select = выбрать; highlighted = выделено; holds = выполня�
     <name>Pages</name>
     <message>
         <source>Relative position of two circles in R</source>
-        <extracomment>The heading of both pages; the program adds a superscript two after the final R, which stands for the plane (R²).</extracomment>
+        <extracomment>The heading; the program adds a superscript two after the final R, the plane (R²).</extracomment>
         <translation>Взаимное расположение двух окружностей в R</translation>
     </message>
     <message>
         <source>Let us test it for practice..    Click &apos;Next&apos;.</source>
-        <extracomment>The invitation at the foot of the introduction; the two full stops and the four blanks belong to the design. &apos;Next&apos; names the button, as its label is translated.</extracomment>
+        <extracomment>The introduction&apos;s last line; keep the two full stops and four blanks; &apos;Next&apos; as on the button.</extracomment>
         <translation>Потренируемся..    Нажмите &apos;Дал.&apos;</translation>
     </message>
     <message>
@@ -88,17 +88,17 @@ select = выбрать; highlighted = выделено; holds = выполня�
     </message>
     <message>
         <source>Now  select  length  of  radius  r1  and  r2  for  the  circles.</source>
-        <extracomment>The first prompt of the practice page. Keep &quot;r1&quot; and &quot;r2&quot; as written: their digits are set lowered. The two blanks between words belong to the design.</extracomment>
+        <extracomment>The first prompt; keep &quot;r1&quot;, &quot;r2&quot; (digits set lowered) and the double blanks.</extracomment>
         <translation>Теперь  выберите  радиусы  r1  и  r2  окружностей.</translation>
     </message>
     <message>
         <source> Select the distance PQ between  their centers P and Q</source>
-        <extracomment>The prompt for the distance, once both radii are chosen. The leading blank and the two blanks after &quot;between&quot; belong to the design; there is no final full stop.</extracomment>
+        <extracomment>The distance prompt; keep the leading blank and the two after &quot;between&quot;; no full stop.</extracomment>
         <translation> Выберите расстояние PQ между  их центрами P и Q</translation>
     </message>
     <message>
         <source>You can rearrange r1 , r2 and PQ</source>
-        <extracomment>The prompt once the circles are drawn. Keep &quot;r1&quot; and &quot;r2&quot; as written: their digits are set lowered. The blank before the comma belongs to the design.</extracomment>
+        <extracomment>Once the circles are drawn; keep &quot;r1&quot;, &quot;r2&quot; (digits set lowered) and the blank before &quot;,&quot;.</extracomment>
         <translation>Можно изменить r1 , r2 и PQ</translation>
     </message>
 </context>
@@ -129,7 +129,7 @@ select = выбрать; highlighted = выделено; holds = выполня�
     <name>RuleBoard</name>
     <message>
         <source> (1)  If PQ =  r1 + r2 then the two circles touch each other externally.</source>
-        <extracomment>Rule (1), in one line of a fixed width. Keep the number and the formula as written, blanks included: the digits of r1 and r2 are set lowered.</extracomment>
+        <extracomment>Rule (1) in one fixed-width line; keep the number and formula as written, blanks and all.</extracomment>
         <translation> (1)  Если PQ =  r1 + r2, то окружности касаются внешне.</translation>
     </message>
     <message>
@@ -139,22 +139,22 @@ select = выбрать; highlighted = выделено; holds = выполня�
     </message>
     <message>
         <source> (3)  If | r1 - r2 | &lt; PQ &lt; r1 + r2  then the two circles intersect each other in 2 Points.</source>
-        <extracomment>Rule (3), in one line of a fixed width. Keep the number and the formula as written, &quot;| r1 - r2 |&quot; before &quot;r1 + r2&quot;: the digits are found in that order and set lowered. The &quot;2&quot; of &quot;2 Points&quot; is not lowered.</extracomment>
+        <extracomment>Rule (3); keep the number and formulas as written, &quot;| r1 - r2 |&quot; before &quot;r1 + r2&quot;.</extracomment>
         <translation> (3)  Если | r1 - r2 | &lt; PQ &lt; r1 + r2,  то окружности пересекаются в 2 точках.</translation>
     </message>
     <message>
         <source> (4)  If PQ &lt; | r1 - r2 |  then the two circles neither intersect nor touch and one of them is inside the other.</source>
-        <extracomment>Rule (4), the longest, in one line of a fixed width. Keep the number and the formula as written.</extracomment>
+        <extracomment>Rule (4), the longest, in one fixed-width line; keep the number and formula as written.</extracomment>
         <translation> (4)  Если PQ &lt; | r1 - r2 |,  то окружности не имеют общих точек и одна лежит внутри другой.</translation>
     </message>
     <message>
         <source> (5)  If PQ &gt; r1 + r2  then the two circles do not intersect or touch and each is outside the other.</source>
-        <extracomment>Rule (5), in one line of a fixed width. Keep the number and the formula &quot;r1 + r2&quot; as written: its digits are found through the whole phrase and set lowered.</extracomment>
+        <extracomment>Rule (5) in one fixed-width line; keep the number and the formula &quot;r1 + r2&quot; as written.</extracomment>
         <translation> (5)  Если PQ &gt; r1 + r2,  то окружности не имеют общих точек и каждая лежит вне другой.</translation>
     </message>
     <message>
         <source>It  will  be  highlighted  according  to  your  selection  of  r1 ,  r2  and  PQ.</source>
-        <extracomment>The note under the rules on the introduction, and the tooltip of the rule that holds. Keep &quot;r1&quot; and &quot;r2&quot; as written: their digits are set lowered. The two blanks between words belong to the design.</extracomment>
+        <extracomment>The note under the rules and the highlight&apos;s tooltip; keep &quot;r1&quot;, &quot;r2&quot;, the double blanks.</extracomment>
         <translation>Оно  будет  выделено  по  вашему  выбору  r1 ,  r2  и  PQ.</translation>
     </message>
     <message>
@@ -241,37 +241,31 @@ select = выбрать; highlighted = выделено; holds = выполня�
     <name>LessonWindow</name>
     <message>
         <source> Select the distance PQ between  their centers P and Q.</source>
-        <extracomment>The prompt line as designed, before the lesson writes its own texts into it. The leading blank and the two blanks after &quot;between&quot; belong to the design.</extracomment>
         <translation> Выберите расстояние PQ между  их центрами P и Q.</translation>
     </message>
     <message>
         <source>In this Situation one and only one Possibility exists, out of below five..</source>
-        <extracomment>The introduction&apos;s line above the five rules; the two full stops belong to the design.</extracomment>
         <translation>В этом случае верна одна и только одна из пяти возможностей..</translation>
     </message>
     <message>
         <source>Home</source>
-        <extracomment>A text button at the top right, with room for about four letters. Home ends the lesson.</extracomment>
         <translation>Вых.</translation>
     </message>
     <message>
         <source>Back</source>
-        <extracomment>A text button with room for about four letters; it returns to the introduction.</extracomment>
         <translation>Наз.</translation>
     </message>
     <message>
         <source>Next</source>
-        <extracomment>A text button with room for about four letters, set in bold while it blinks.</extracomment>
         <translation>Дал.</translation>
     </message>
     <message>
         <source>Print</source>
-        <extracomment>A text button with room for about four letters.</extracomment>
         <translation>Печ.</translation>
     </message>
     <message>
         <source>Chapter 4:  Relative Positions of Two Circles in a Plane.</source>
-        <extracomment>The window&apos;s title, also its name to a screen reader. The two blanks after the colon belong to the design.</extracomment>
+        <extracomment>The window&apos;s title and its name to a screen reader; the two blanks after the colon stay.</extracomment>
         <translation>Глава 4:  Взаимное расположение двух окружностей на плоскости.</translation>
     </message>
 </context>

@@ -1,31 +1,18 @@
 #include "window/accessibility.h"
 
 #include "figure/figure.h"
-#include "lists/choicelists.h"
-#include "pages/frames.h"
-#include "pages/pages.h"
-#include "platform/choicelist.h"
-#include "platform/labelbutton.h"
 #include "rules/ruleboard.h"
 #include "window/announcer.h"
 #include "window/controls.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QAccessibleObject>
-#include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
-#include <QLabel>
 #include <QTextEdit>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// The window's children as a reader meets them: shown, not decoration, top to bottom and left
-// to right.
+// The window's shown children as a reader meets them, top to bottom and left to right.
 class WindowAccessible : public QAccessibleWidget
 {
 public:
@@ -34,10 +21,7 @@ public:
     int childCount() const override { return int(readable().size()); }
     QAccessibleInterface *child(int index) const override
     {
-        const QList<QWidget *> children = readable();
-        if (index < 0 || index >= children.size())
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(children.at(index));
+        return QAccessible::queryAccessibleInterface(readable().value(index));
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
@@ -61,15 +45,13 @@ private:
     }
 };
 
-// A text the pupil reads (its owner names it by its text); a rule box says whether its rule
-// holds. Its text is there to be read word by word or line by line, and its caret (where Qt's
-// text box reports it) with it; nothing in it can be selected or changed.
+// A read-only text; a rule's box says whether the rule holds.
 class TextAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit TextAccessible(QTextEdit *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
 
-    // The box's scroll area (viewport, scroll bars) is no part of what is read.
+    // The box's viewport and scroll bars are no part of what is read.
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
@@ -136,8 +118,7 @@ private:
     QString plainText() const { return box()->toPlainText(); }
 };
 
-// A list of whole numbers: named by what it chooses, valued by what is chosen. Setting its
-// value is a choice, exactly as a pick with the mouse.
+// Setting its value is a choice, exactly as a pick with the mouse.
 class ChoiceListAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
@@ -146,7 +127,6 @@ public:
         addControllingSignal(QStringLiteral("chosen(int)"));
     }
 
-    // Its field is the list itself to a reader: the value is the choice.
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
@@ -159,9 +139,7 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value)
-            return list()->currentText();
-        return QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override
     {
@@ -198,8 +176,7 @@ private:
     ChoiceList *list() const { return static_cast<ChoiceList *>(widget()); }
 };
 
-// An object that is no widget: its parent to a reader is its QObject parent, and it has no state
-// of its own.
+// An object that is no widget: its parent to a reader is its QObject parent.
 class OutsideTheTreeAccessible : public QAccessibleObject
 {
 public:
@@ -212,12 +189,9 @@ public:
     QAccessible::State state() const override { return {}; }
 };
 
-// The announcer as a notification named by the words it tells, in a status bar of its own.
-// Qt 6.4 has no announcement of its own; Orca 43 speaks a notification as it appears, whatever
-// has the focus and after what it is saying, and one in a status bar without naming its role.
-// (A changed description of the focused control is spoken too, but would change what the
-// control itself reads as.) The window does not list the status
-// bar among its children: it is no control, and its notification is met only as it appears.
+// Qt 6.4 has no announcement; Orca 43 speaks a notification as it appears, whatever has the
+// focus and after what it is saying, and one in a status bar without naming its role. The window
+// does not list the status bar: it is no control, met only as its notification appears.
 class AnnouncementAccessible : public OutsideTheTreeAccessible
 {
 public:
@@ -233,7 +207,6 @@ public:
     }
 };
 
-// The status bar that holds the announcer, and only it.
 class AnnouncementBarAccessible : public OutsideTheTreeAccessible
 {
 public:
@@ -282,8 +255,8 @@ QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = (QAccessible::installFactory(lessonInterfaces), true);
-    Q_UNUSED(installed);
+    [[maybe_unused]] static const bool installed =
+        (QAccessible::installFactory(lessonInterfaces), true);
 }
 
 void describeForAssistiveTechnology(QWidget *window, const Controls &controls, RuleBoard *rules,
@@ -296,7 +269,6 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
     };
     const ChoiceLists::Widgets &list = controls.lists;
     const LessonButtons::Widgets &button = controls.buttons;
-    // A list's name keeps r1, r2 or PQ as written: a screen reader spells them out.
     //: The name a screen reader gives the list of the radius r1; keep "r1" as written.
     name(list.r1, QT_TRANSLATE_NOOP("Accessibility", "Radius r1"),
          QT_TRANSLATE_NOOP("Accessibility",
@@ -319,14 +291,14 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
          QT_TRANSLATE_NOOP("Accessibility", "End the lesson"));
     name(button.print, QT_TRANSLATE_NOOP("Accessibility", "Print"),
          QT_TRANSLATE_NOOP("Accessibility", "Print the window"));
-    for (QWidget *decoration : {list.r1Letter, list.r1Digit, list.r2Letter, list.r2Digit,
-                                static_cast<QWidget *>(list.distanceCaption), list.surroundings,
-                                static_cast<QWidget *>(controls.pages.frames)})
+    for (QWidget *decoration : std::initializer_list<QWidget *>{
+             list.r1Letter, list.r1Digit, list.r2Letter, list.r2Digit, list.distanceCaption,
+             list.surroundings, controls.pages.frames})
         decoration->setProperty(kDecorationProperty, true);
     window->setAccessibleName(window->windowTitle());
 
-    // The rule that holds is told as a change of selection of its box and of the one that held:
-    // over AT-SPI, Qt passes a selection event on as the "selected" state changing.
+    // Over AT-SPI, Qt passes a selection event on as the "selected" state changing: the rule that
+    // holds is told as a change of selection of its box and of the one that held.
     const std::array<QTextEdit *, 5> boxes = controls.rules;
     QObject::connect(rules, &RuleBoard::ruleThatHoldsChanged, window, [boxes](int) {
         for (QTextEdit *box : boxes) {
@@ -339,20 +311,18 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
         }
     });
 
-    // What a step changed, told once it is over. These connections come after the window's own,
-    // so the figure is drawn and described, and the page changed, when they run.
+    // These connections come after the window's own, so the figure is drawn and described, and
+    // the page changed, when they run.
     auto *announcementBar = new QObject(window);
     announcementBar->setObjectName(QStringLiteral("announcementBar"));
     announcementBar->setProperty(kRoleProperty, QAccessible::StatusBar);
     auto *announcer = new Announcer(announcementBar);
-    QWidget *figure = controls.figure;
-    const auto outcome = [announcer, figure] {
+    const auto outcome = [announcer, figure = controls.figure] {
         if (!figure->isHidden())
             announcer->outcomeShown(figure->accessibleDescription());
     };
+    // Renamed, so that no reader keeps the old words, and shown afresh to be read as it appears.
     QObject::connect(announcer, &Announcer::told, announcer, [announcer] {
-        // Renamed, so that no reader keeps the old words, and shown afresh: the new name is read
-        // as it appears.
         for (const QAccessible::Event change :
              {QAccessible::NameChanged, QAccessible::ObjectShow}) {
             QAccessibleEvent news(announcer, change);

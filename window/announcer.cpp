@@ -1,7 +1,5 @@
 #include "window/announcer.h"
 
-Announcer::Announcer(QObject *parent) : QObject(parent) {}
-
 void Announcer::placeReached(const QString &where)
 {
     m_place = where;
@@ -21,8 +19,7 @@ void Announcer::promptShown(const QString &prompt)
     tellSoon();
 }
 
-// Once the step is over: a step raises its words one after another, and the focus it moves
-// reaches the screen reader first.
+// A step raises its words one after another, and the focus it moves reaches the reader first.
 void Announcer::tellSoon()
 {
     if (!m_due)

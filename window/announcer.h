@@ -3,25 +3,19 @@
 #include <QObject>
 #include <QStringList>
 
-// What a screen reader is told after a step of the lesson: where the pupil now is, how the
-// circles lie, and a prompt that has just appeared. The words of one step are told together
-// once the step is over (after the focus it moves has settled), each part once, in that order.
-//
-// How the words reach the screen reader is the accessibility layer's part (window/
-// accessibility.cpp), which listens for told(): it moves no focus and interrupts nothing.
+// What a screen reader is told after a step of the lesson: together, each part once, when the
+// step and the focus it moves have settled.
 class Announcer : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit Announcer(QObject *parent);
+    explicit Announcer(QObject *parent) : QObject(parent) {}
 
-    // What the step changed.
     void placeReached(const QString &where);
     void outcomeShown(const QString &outcome);
     void promptShown(const QString &prompt);
 
-    // The words told last.
     QString words() const { return m_words; }
 
 signals:

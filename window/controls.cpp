@@ -2,29 +2,18 @@
 
 #include "cues/helparrow.h"
 #include "figure/figure.h"
-#include "pages/frames.h"
-#include "platform/choicelist.h"
 #include "platform/colours.h"
 #include "platform/design.h"
-#include "platform/labelbutton.h"
 #include "window/accessibility.h"
+#include "window/lessonwindow.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
-#include <QLabel>
 #include <QTextEdit>
 
-// The window as designed. Positions and sizes are twips (left, top, width, height), colours
-// 0x00BBGGRR. Qt stacks a later sibling in front of an earlier one, so the controls are made
-// from back to front: the windowless ones (labels, the frames, the text buttons) first, then
-// the boxes and lists, which stand in front of them.
+// Places in twips (left, top, width, height), colours 0x00BBGGRR. Qt stacks a later sibling in
+// front of an earlier one, so the controls are made from back to front.
 
 namespace {
-
-struct Rect
-{
-    double left, top, width, height;
-};
 
 enum Visibility
 {
@@ -32,28 +21,23 @@ enum Visibility
     Shown
 };
 
-void place(QWidget *widget, const char *name, Rect r, const QFont &font, Visibility visibility)
+// Every control takes the mouse over its whole rectangle, so that the window's own hover (over
+// the bare surface) never runs under one.
+void place(QWidget *widget, const char *name, const QRectF &r, const QFont &font,
+           Visibility visibility)
 {
     widget->setObjectName(QString::fromLatin1(name));
     design::setFont(widget, font);
-    design::place(widget, QRectF(r.left, r.top, r.width, r.height));
-    // Every control takes the mouse over its whole rectangle, so that the window's own hover
-    // (over the bare surface) never runs under one.
+    design::place(widget, r);
     widget->setMouseTracking(true);
     widget->setAttribute(Qt::WA_NoMousePropagation);
     widget->setVisible(visibility == Shown);
 }
 
-void colour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette p = widget->palette();
-    p.setColor(role, colour);
-    widget->setPalette(p);
-}
-
 // A label draws only its letters unless it has a background colour.
-QLabel *label(QWidget *window, const char *name, Rect r, const QString &text, const QFont &font,
-              quint32 fore, std::optional<quint32> back, Qt::Alignment align, Visibility visibility)
+QLabel *label(QWidget *window, const char *name, const QRectF &r, const QString &text,
+              const QFont &font, quint32 fore, std::optional<quint32> back, Qt::Alignment align,
+              Visibility visibility)
 {
     auto *label = new QLabel(text, window);
     label->setTextFormat(Qt::PlainText);
@@ -62,34 +46,32 @@ QLabel *label(QWidget *window, const char *name, Rect r, const QString &text, co
     label->setIndent(0);
     label->setAlignment(Qt::AlignTop | align);
     label->setCursor(Qt::ArrowCursor);
-    colour(label, QPalette::WindowText, colours::fromBgr(fore));
+    colours::set(label, QPalette::WindowText, colours::fromBgr(fore));
     if (back) {
-        colour(label, QPalette::Window, colours::fromBgr(*back));
+        colours::set(label, QPalette::Window, colours::fromBgr(*back));
         label->setAutoFillBackground(true);
     }
     place(label, name, r, font, visibility);
     return label;
 }
 
-// A text button pressed by Alt and its letter, wherever the keyboard focus is.
-LabelButton *button(QWidget *window, const char *name, Rect r, const QString &text, Qt::Key key,
-                    Visibility visibility, bool opaque = false)
+LabelButton *button(QWidget *window, const char *name, const QRectF &r, const QString &text,
+                    Qt::Key key, Visibility visibility, bool opaque = false)
 {
     auto *button = new LabelButton(text, window);
     button->setShortcut(QKeySequence(Qt::ALT | key));
-    button->setTextColour(colours::kWindowText);
+    button->setTextColour(colours::kBlack);
     if (opaque) {
-        colour(button, QPalette::Window, colours::kPaleGreen);
+        colours::set(button, QPalette::Window, colours::kPaleGreen);
         button->setAutoFillBackground(true);
     }
     place(button, name, r, design::font("Arial", 9.75), visibility);
     return button;
 }
 
-// A read-only text box of one line: it runs on to its edge instead of wrapping into a second
-// line it would hide. The pupil reads it; only assistive technology focuses it.
-QTextEdit *textBox(QWidget *window, const char *name, Rect r, const QFont &font, quint32 back,
-                   Visibility visibility = Shown)
+// One line that runs on to its edge rather than wrap into a second it would hide.
+QTextEdit *textBox(QWidget *window, const char *name, const QRectF &r, const QFont &font,
+                   quint32 back, Visibility visibility = Shown)
 {
     auto *box = new QTextEdit(window);
     box->setFrameShape(QFrame::NoFrame);
@@ -104,17 +86,14 @@ QTextEdit *textBox(QWidget *window, const char *name, Rect r, const QFont &font,
     box->setWordWrapMode(QTextOption::NoWrap);
     box->viewport()->setMouseTracking(true);
     box->viewport()->setCursor(Qt::ArrowCursor);
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, colours::fromBgr(back));
-    p.setColor(QPalette::Text, colours::kBlack);
-    box->setPalette(p);
-    box->viewport()->setPalette(p);
+    colours::set(box, QPalette::Base, colours::fromBgr(back), box->viewport());
+    colours::set(box, QPalette::Text, colours::kBlack, box->viewport());
     place(box, name, r, font, visibility);
     return box;
 }
 
-ChoiceList *list(QWidget *window, const char *name, Rect r, const QString &placeholder, int first,
-                 int last, bool enabled)
+ChoiceList *list(QWidget *window, const char *name, const QRectF &r, const QString &placeholder,
+                 int first, int last, bool enabled)
 {
     const QFont font = design::font("MS Sans Serif", 12, true);
     auto *list = new ChoiceList(placeholder, first, last, font, window);
@@ -133,7 +112,7 @@ Controls buildControls(QWidget *w)
     constexpr quint32 darkBlue = 0x00C00000;
     Controls c;
 
-    // Behind everything: the figure, then the frames, which only outline the lesson area.
+    // Behind everything: the figure, then the frames.
     c.figure = new Figure(w);
     c.figure->setProperty(kRoleProperty, QAccessible::Graphic);
     c.pages.frames = new Frames(w);
@@ -156,19 +135,15 @@ Controls buildControls(QWidget *w)
                             font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden);
     c.lists.r2Digit = label(w, "r2Digit", {12735, 870, 90, 165}, QStringLiteral("2"),
                             font("Arial", 6.75), blue, paleGreen, Qt::AlignLeft, Hidden);
+    //: The prompt line as designed; keep the leading blank and the two after "between".
     c.pages.promptLine = label(
         w, "promptLine", {1680, 60, 10215, 435},
-        //: The prompt line as designed, before the lesson writes its own texts into it. The
-        //: leading blank and the two blanks after "between" belong to the design.
-        QCoreApplication::translate("LessonWindow",
-                                    " Select the distance PQ between  their centers P and Q."),
+        LessonWindow::tr(" Select the distance PQ between  their centers P and Q."),
         font("Trebuchet MS", 14.25, false, true), darkBlue, paleGreen, Qt::AlignHCenter, Shown);
+    //: The line above the five rules; keep the two full stops.
     c.pages.possibilities =
         label(w, "possibilities", {2280, 3120, 9495, 375},
-              //: The introduction's line above the five rules; the two full stops belong to
-              //: the design.
-              QCoreApplication::translate(
-                  "LessonWindow",
+              LessonWindow::tr(
                   "In this Situation one and only one Possibility exists, out of below five.."),
               font("Times New Roman", 15.75, false, true), darkBlue, {}, Qt::AlignLeft, Shown);
 
@@ -176,26 +151,21 @@ Controls buildControls(QWidget *w)
     c.lists.surroundings = new QWidget(w);
     place(c.lists.surroundings, "surroundings", {11640, 1080, 2415, 615}, w->font(), Shown);
 
+    //: A text button for about four letters; it ends the lesson.
     c.buttons.home =
-        button(w, "home", {14280, 120, 495, 255},
-               //: A text button at the top right, with room for about four letters. Home ends the
-               //: lesson.
-               QCoreApplication::translate("LessonWindow", "Home"), Qt::Key_H, Shown);
+        button(w, "home", {14280, 120, 495, 255}, LessonWindow::tr("Home"), Qt::Key_H, Shown);
     c.buttons.home->setCursor(Qt::PointingHandCursor);
     // Back shares Next's place; Next is offered first.
+    //: A text button for about four letters; it returns to the introduction.
     c.buttons.back =
-        button(w, "back", {13440, 120, 495, 255},
-               //: A text button with room for about four letters; it returns to the introduction.
-               QCoreApplication::translate("LessonWindow", "Back"), Qt::Key_B, Hidden);
+        button(w, "back", {13440, 120, 495, 255}, LessonWindow::tr("Back"), Qt::Key_B, Hidden);
+    //: A text button for about four letters, set in bold while it blinks.
     c.buttons.next =
-        button(w, "next", {13440, 120, 495, 255},
-               //: A text button with room for about four letters, set in bold while it blinks.
-               QCoreApplication::translate("LessonWindow", "Next"), Qt::Key_N, Shown, true);
+        button(w, "next", {13440, 120, 495, 255}, LessonWindow::tr("Next"), Qt::Key_N, Shown, true);
     c.buttons.next->setCursor(Qt::PointingHandCursor);
+    //: A text button for about four letters.
     c.buttons.print =
-        button(w, "print", {12600, 120, 495, 255},
-               //: A text button with room for about four letters.
-               QCoreApplication::translate("LessonWindow", "Print"), Qt::Key_P, Hidden);
+        button(w, "print", {12600, 120, 495, 255}, LessonWindow::tr("Print"), Qt::Key_P, Hidden);
     c.buttons.print->setCursor(Qt::PointingHandCursor);
 
     const QFont ruleFont = font("Times New Roman", 14.25);
@@ -204,8 +174,7 @@ Controls buildControls(QWidget *w)
     c.rules[0] = textBox(w, "rule1", {2580, 3720, 7680, 405}, ruleFont, paleGreen);
     c.rules[1] = textBox(w, "rule2", {2580, 4440, 7800, 405}, ruleFont, paleGreen);
     c.rules[4] = textBox(w, "rule5", {2580, 6600, 10800, 405}, ruleFont, paleGreen);
-    // Rule (4) is the longest: its box is 180 twips wider than first drawn so that its last
-    // word shows. It still ends inside the frames.
+    // 180 twips wider than first drawn, so that the last word of the longest rule shows.
     c.rules[3] = textBox(w, "rule4", {2580, 5865, 11820, 405}, ruleFont, paleGreen);
     c.note = textBox(w, "note", {1680, 7920, 11640, 495},
                      font("Times New Roman", 15.75, true, true), 0x00C0FFFF);

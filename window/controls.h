@@ -9,10 +9,8 @@
 class Figure;
 class HelpArrow;
 class QTextEdit;
-class QWidget;
 
-// Every control of the lesson window, as the design places them, grouped by the part of the
-// lesson that looks after them.
+// Every control of the lesson window, grouped by the part of the lesson that looks after them.
 struct Controls
 {
     Figure *figure;
@@ -24,5 +22,4 @@ struct Controls
     HelpArrow *helpArrow;
 };
 
-// Makes the controls on the window in their designed places, fonts, colours and visibility.
 Controls buildControls(QWidget *window);

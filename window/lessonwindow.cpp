@@ -1,49 +1,36 @@
 #include "window/lessonwindow.h"
 
-#include "buttons/lessonbuttons.h"
 #include "cues/blinkingcue.h"
 #include "cues/helparrow.h"
 #include "figure/figure.h"
-#include "lists/choicelists.h"
-#include "pages/pages.h"
-#include "platform/choicelist.h"
 #include "platform/colours.h"
 #include "platform/design.h"
-#include "platform/labelbutton.h"
 #include "platform/richtext.h"
 #include "rules/ruleboard.h"
 #include "window/accessibility.h"
 
 #include <QAccessible>
-#include <QHash>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPaintEvent>
 #include <QScreen>
 #include <QShortcut>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <QWindow>
 
 namespace {
 
-// The zooms Ctrl+Plus and Ctrl+Minus step through; every text fits its box at each of them.
+// Every text fits its box at each of the zooms Ctrl+Plus and Ctrl+Minus step through.
 constexpr double kZoomSteps[] = {0.5, 0.625, 0.75, 0.875, 1, 1.25, 1.5, 1.75, 2, 2.5, 3};
 constexpr double kSmallestZoom = kZoomSteps[0];
 constexpr double kLargestZoom = std::end(kZoomSteps)[-1];
 
-// Where a window's frame goes: at the designed place, moved just far enough for the whole
-// frame to lie in the available area; where the frame is larger, at the area's top left, so
-// that the title bar stays in reach.
+// Moved just far enough to lie in the available area; a frame too large keeps its title in reach.
 QPoint framePlace(QPoint designed, QSize frame, const QRect &available)
 {
     return {qMax(available.left(), qMin(designed.x(), available.right() + 1 - frame.width())),
             qMax(available.top(), qMin(designed.y(), available.bottom() + 1 - frame.height()))};
 }
 
-// A focus moved for the keyboard shows its ring; one moved for the mouse does not.
 Qt::FocusReason focusReason(bool fromKeyboard)
 {
     return fromKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason;
@@ -52,17 +39,15 @@ Qt::FocusReason focusReason(bool fromKeyboard)
 } // namespace
 
 LessonWindow::LessonWindow(int cueBeatMs)
-    // The lesson's accessible interfaces come first: Qt keeps the one it makes for a control.
-    // The controls are made at the designed size, whatever an earlier window was zoomed to.
+    // The accessible interfaces come first: Qt keeps the one it makes for a control. The controls
+    // are made at the designed size, whatever an earlier window was zoomed to.
     : m_controls((design::setView({}), setProperty(kRoleProperty, QAccessible::Window),
                   installAccessibleInterfaces(), buildControls(this))),
       m_printing(this)
 {
     setObjectName(QStringLiteral("lessonWindow"));
-    //: The window's title, also its name to a screen reader. The two blanks after the colon
-    //: belong to the design.
+    //: The window's title and its name to a screen reader; the two blanks after the colon stay.
     setWindowTitle(tr("Chapter 4:  Relative Positions of Two Circles in a Plane."));
-    // A fixed client area of the designed size at the zoom, no maximise or minimise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(design::clientSize());
@@ -87,24 +72,25 @@ LessonWindow::LessonWindow(int cueBeatMs)
     });
     connect(m_lists, &ChoiceLists::radiusChosen, this, &LessonWindow::takeRadius);
     connect(m_lists, &ChoiceLists::distanceChosen, this, &LessonWindow::takeDistance);
-    connect(m_lists, &ChoiceLists::approached, this, &LessonWindow::pointerNearLists);
+    // Only on the practice page, where Next is not offered.
+    connect(m_lists, &ChoiceLists::approached, this, [this] {
+        if (!m_buttons->nextOffered() && m_lists->choice().complete())
+            m_controls.helpArrow->show();
+    });
     connect(m_buttons, &LessonButtons::nextPointedAt, m_nextCue, &BlinkingCue::stop);
-    connect(m_nextCue, &BlinkingCue::firstStyleDue, m_buttons, &LessonButtons::showNextPlain);
-    connect(m_nextCue, &BlinkingCue::secondStyleDue, m_buttons, &LessonButtons::showNextBold);
+    connect(m_nextCue, &BlinkingCue::firstStyleDue, this, [this] { m_buttons->showNext(false); });
+    connect(m_nextCue, &BlinkingCue::secondStyleDue, this, [this] { m_buttons->showNext(true); });
     connect(m_listCue, &BlinkingCue::firstStyleDue, this,
             [this] { m_lists->colourWaitingList(colours::kMagenta); });
     connect(m_listCue, &BlinkingCue::secondStyleDue, this,
             [this] { m_lists->colourWaitingList(colours::kCyan); });
     c.pages.messageLine->viewport()->installEventFilter(this);
 
-    // Home and Alt+H end the lesson; so do the desktop's usual keys.
-    for (const QKeySequence &keys :
-         {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-    // The teacher's keys: the lesson larger or smaller, or full screen at a projector.
     const auto shortcut = [this](const QKeySequence &keys, auto action) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
     };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
+    shortcut(QKeySequence(Qt::ALT | Qt::Key_F4), &QWidget::close);
     shortcut(QKeySequence::ZoomIn, [this] { zoomBy(1); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoomBy(1); });
     shortcut(QKeySequence::ZoomOut, [this] { zoomBy(-1); });
@@ -129,24 +115,23 @@ LessonWindow::~LessonWindow()
     disconnect(m_lists, nullptr, this, nullptr);
 }
 
+// Before it is shown a window's position is its frame's, whose size is not known until the
+// window manager has framed it: the usual room for a frame stands in.
 void LessonWindow::showFitted(double largestZoom, bool fullScreen)
 {
-    // Before it is shown a window's position is its frame's, whose size is not known until the
-    // window manager has framed it: the usual room for a frame stands in.
     const QRect available = screen()->availableGeometry();
-    const QSize frame(design::kFrameWidth, design::kFrameHeight);
-    setZoom(fittingZoom(std::clamp(largestZoom, kSmallestZoom, 1.0), available.size() - frame));
+    setZoom(fittingZoom(std::clamp(largestZoom, kSmallestZoom, 1.0),
+                        available.size() - design::kFrame));
     const QPoint designed(design::twipsToPixels(1035), design::twipsToPixels(1755));
-    move(framePlace(designed, size() + frame, available));
+    move(framePlace(designed, size() + design::kFrame, available));
     m_frameKnown = false;
     show();
     if (fullScreen)
         toggleFullScreen();
 }
 
-// Once the window manager has framed the window: its real frame, kept on the screen. The frame
-// is placed itself: QWidget::move() on a shown window asks for a place of the client area, which
-// openbox at a scale factor of 3 took for the frame's, leaving the window where it was.
+// QWidget::move() on a shown window asks for a place of the client area, which openbox at a
+// scale factor of 3 took for the frame's, leaving the window where it was.
 void LessonWindow::keepFrameOnScreen()
 {
     const QRect frame = frameGeometry();
@@ -155,21 +140,19 @@ void LessonWindow::keepFrameOnScreen()
         windowHandle()->setFramePosition(at);
 }
 
-// A page changed from the keyboard (a shortcut, or Space on a button) moves the focus for the
-// keyboard, and its ring shows, as after Tab; Qt marks only a focus moved by Tab so.
-void LessonWindow::showFocusRings(bool fromKeyboard)
+// A page changed from the keyboard (a shortcut, or Space on a button) shows the focus ring, as
+// after Tab; Qt marks only a focus moved by Tab so.
+bool LessonWindow::pageChangedFromKeyboard(const LabelButton *button)
 {
+    const bool fromKeyboard = !button->clickedByMouse();
     if (fromKeyboard)
         setAttribute(Qt::WA_KeyboardFocusChange);
+    return fromKeyboard;
 }
 
-// Next: the practice page, at its guided start or, when a distance was chosen on an earlier
-// visit, with the pupil's figure in place.
 void LessonWindow::showPractice()
 {
-    const bool fromKeyboard = !m_controls.buttons.next->clickedByMouse();
-    showFocusRings(fromKeyboard);
-    m_page = Page::Practice;
+    const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.next);
     m_lists->open();
     const Choice choice = m_lists->choice();
     if (choice.complete()) {
@@ -177,7 +160,6 @@ void LessonWindow::showPractice()
         showFigure(choice, false);
         m_lists->focusWaitingList(focusReason(fromKeyboard));
     } else {
-        // Radii chosen on an earlier visit are kept, and the prompt asks for what is missing.
         m_pages->showGuidedStart(choice.r1 && choice.r2);
         m_listCue->start();
         if (fromKeyboard)
@@ -190,21 +172,16 @@ void LessonWindow::showPractice()
     m_buttons->offerBack(focusGoesWithNext ? std::optional(Qt::OtherFocusReason) : std::nullopt);
 }
 
-// Back: the introduction again, without the figure and the highlight; the choice is kept for
-// the next visit.
 void LessonWindow::showIntroduction()
 {
-    const bool fromKeyboard = !m_controls.buttons.back->clickedByMouse();
-    showFocusRings(fromKeyboard);
-    m_page = Page::Introduction;
+    const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.back);
     const QWidget *focused = focusWidget();
     const bool focusLeavesWithPage =
         focused && focused != m_controls.buttons.home && focused != m_controls.buttons.next;
     // Before the focus moves, which would commit it.
     m_lists->dropTyping();
-    m_controls.figure->erase();
-    // The help arrow points at lists that are gone; left out it would cover the introduction
-    // for a pupil who never moves the mouse over the bare window.
+    m_controls.figure->hide();
+    // Left out, it would cover the introduction for a pupil who never moves the mouse.
     m_controls.helpArrow->hide();
     m_buttons->offerPrint(false);
     m_pages->showIntroduction();
@@ -218,8 +195,6 @@ void LessonWindow::showIntroduction()
     m_rules->clearHighlight();
 }
 
-// A new radius: the prompt for the distance while it is missing, or the same centres with the
-// new circle.
 void LessonWindow::takeRadius()
 {
     const Choice choice = m_lists->choice();
@@ -248,40 +223,15 @@ void LessonWindow::showFigure(const Choice &choice, bool radiusChanged)
     m_controls.figure->showChoice(choice, radiusChanged);
     m_rules->highlight(choice.rule());
     m_buttons->offerPrint(true);
-    // The list cue has nothing left to point at.
     m_listCue->stop();
 }
 
-// The bare window puts the help arrow away, calms the buttons and lets Next blink again.
-void LessonWindow::pointerOnBareWindow()
-{
-    m_controls.helpArrow->hide();
-    m_buttons->calmAll();
-    m_nextCue->start();
-}
-
-// Unlike the bare window, the message line leaves Print as it is and the help arrow shown.
-void LessonWindow::pointerOnMessageLine()
-{
-    m_buttons->calmBackAndHome();
-    m_nextCue->start();
-}
-
-// Near the lists, once all three hold a value on the practice page, the help arrow comes out.
-void LessonWindow::pointerNearLists()
-{
-    if (m_page == Page::Practice && m_lists->choice().complete())
-        m_controls.helpArrow->show();
-}
-
-// Ctrl+Plus and Ctrl+Minus: the next zoom step up at which the window fits the screen, or down;
 // Ctrl+0 (no steps): the designed size, or the largest the screen allows below it.
 void LessonWindow::zoomBy(int steps)
 {
     if (isFullScreen())
         return;
-    const QSize frame = m_frameKnown ? frameGeometry().size() - size()
-                                     : QSize(design::kFrameWidth, design::kFrameHeight);
+    const QSize frame = m_frameKnown ? frameGeometry().size() - size() : design::kFrame;
     const QSize room = screen()->availableGeometry().size() - frame;
     const double now = design::view().zoom;
     double wanted = 1;
@@ -302,8 +252,6 @@ void LessonWindow::zoomBy(int steps)
     keepFrameOnScreen();
 }
 
-// Everything laid out again at the new zoom: the page, the choice, what is typed, the focus and
-// the cues stay as they are.
 void LessonWindow::setZoom(double zoom)
 {
     QPoint origin;
@@ -319,10 +267,10 @@ void LessonWindow::setZoom(double zoom)
     update();
 }
 
+// Down from the largest in hundredths to where the lesson fits the room and every text its box.
 double LessonWindow::fittingZoom(double largest, QSize room)
 {
     const QSizeF atOne = design::kClientTwips * (design::pixelsPerTwip() / design::view().zoom);
-    // The largest itself, then down in hundredths to where every text fits.
     for (double zoom =
              std::min({largest, room.width() / atOne.width(), room.height() / atOne.height()});
          zoom > kSmallestZoom; zoom = std::ceil(zoom * 100 - 1 - 1e-9) / 100) {
@@ -335,7 +283,6 @@ double LessonWindow::fittingZoom(double largest, QSize room)
     return kSmallestZoom;
 }
 
-// F11: full screen at the largest zoom that fits it, and back to the window at its own zoom.
 void LessonWindow::toggleFullScreen()
 {
     if (isFullScreen()) {
@@ -349,7 +296,6 @@ void LessonWindow::toggleFullScreen()
     showFullScreen();
 }
 
-// Full screen, the lesson fills the screen as far as it can and stands in its middle.
 void LessonWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -357,7 +303,7 @@ void LessonWindow::resizeEvent(QResizeEvent *event)
         setZoom(fittingZoom(kLargestZoom, size()));
 }
 
-// Escape leaves full screen, once no list is open and nothing is typed: those take it first.
+// Escape leaves full screen once an open list or typing has had it.
 void LessonWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && isFullScreen())
@@ -365,14 +311,11 @@ void LessonWindow::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-// How far each text runs out of its box, across and down, as the window draws it: the text
-// boxes on one line, the labels and buttons word-wrapped, the help arrow's hint in its panel.
 QHash<const QWidget *, QSize> LessonWindow::textOverflows() const
 {
     QHash<const QWidget *, QSize> found;
     for (const QTextEdit *box : findChildren<QTextEdit *>()) {
-        // Its one line as long as it runs: a hidden box lays its text out for its width only
-        // once it is shown.
+        // A hidden box lays its text out for its width only once it is shown.
         const std::unique_ptr<QTextDocument> line(box->document()->clone());
         line->setTextWidth(-1);
         found.insert(box, {int(std::ceil(line->idealWidth())) - box->contentsRect().width(), 0});
@@ -389,8 +332,8 @@ QHash<const QWidget *, QSize> LessonWindow::textOverflows() const
     return found;
 }
 
-// Every text as whole as at the designed size, where a few letters run a pixel or two past
-// their labels: no further than that, zoomed, and a pixel of rounding.
+// At the designed size a few letters run a pixel or two past their labels: zoomed, a text may
+// run that far and a pixel of rounding, no further.
 bool LessonWindow::textsFit() const
 {
     const double zoom = design::view().zoom;
@@ -406,20 +349,21 @@ bool LessonWindow::textsFit() const
 
 void LessonWindow::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    painter.fillRect(event->rect(), colours::kPaleGreen);
+    QPainter(this).fillRect(event->rect(), colours::kPaleGreen);
 }
 
-// Only where no control lies: every control takes the mouse over its own rectangle.
+// Only the bare window: every control takes the mouse over its own rectangle.
 void LessonWindow::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    pointerOnBareWindow();
+    m_controls.helpArrow->hide();
+    m_buttons->calmAll();
+    m_nextCue->start();
 }
 
+// A window manager that frames the window moves it into its frame.
 bool LessonWindow::event(QEvent *event)
 {
-    // A window manager that frames the window moves it into its frame.
     if (event->type() == QEvent::Move && !m_frameKnown && frameGeometry() != geometry()) {
         m_frameKnown = true;
         keepFrameOnScreen();
@@ -427,9 +371,12 @@ bool LessonWindow::event(QEvent *event)
     return QWidget::event(event);
 }
 
+// Unlike the bare window, the message line leaves Print as it is and the help arrow shown.
 bool LessonWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_controls.pages.messageLine->viewport() && event->type() == QEvent::MouseMove)
-        pointerOnMessageLine();
+    if (watched == m_controls.pages.messageLine->viewport() && event->type() == QEvent::MouseMove) {
+        m_buttons->calmBackAndHome();
+        m_nextCue->start();
+    }
     return QWidget::eventFilter(watched, event);
 }

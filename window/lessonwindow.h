@@ -1,6 +1,5 @@
 #pragma once
 
-#include "choice/choice.h"
 #include "print/printing.h"
 #include "window/controls.h"
 
@@ -8,28 +7,22 @@
 #include <QWidget>
 
 class BlinkingCue;
-class ChoiceLists;
-class LessonButtons;
-class Pages;
 class RuleBoard;
+struct Choice;
 
-// The lesson window. It makes the controls as designed, hands each part of the lesson the
-// controls it looks after, and turns what the pupil does into what every part then shows: a
-// choice in the lists, and the rules, the figure, the prompts and the cues follow from it. The
-// whole lesson is drawn at a zoom, which the teacher changes while it runs, or full screen.
+// The lesson window: it hands each part of the lesson the controls it looks after, and turns
+// what the pupil does into what every part then shows. The teacher zooms it while it runs.
 class LessonWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Each style of a blinking cue shows for one beat.
     static constexpr int kCueBeatMs = 400;
-    // The cues blink with the given beat (renders hold them still with a long one).
+    // Renders hold the cues still with a long beat.
     explicit LessonWindow(int cueBeatMs = kCueBeatMs);
     ~LessonWindow() override;
 
-    // Shows the window at its designed place, at the largest zoom up to largestZoom at which it
-    // fits the screen and every text fits its box; or full screen.
+    // At the largest zoom up to largestZoom at which the window fits the screen.
     void showFitted(double largestZoom = 1, bool fullScreen = false);
 
 protected:
@@ -41,29 +34,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Page
-    {
-        Introduction,
-        Practice
-    };
-
-    // What the pupil did.
-    void showFocusRings(bool fromKeyboard);
+    bool pageChangedFromKeyboard(const LabelButton *button);
     void showPractice();
     void showIntroduction();
     void takeRadius();
     void takeDistance();
     void showFigure(const Choice &choice, bool radiusChanged);
-    void pointerOnBareWindow();
-    void pointerOnMessageLine();
-    void pointerNearLists();
 
-    // What the teacher did.
     void zoomBy(int steps);
     void setZoom(double zoom);
     void toggleFullScreen();
-    // The largest zoom, up to the given one, at which the lesson fits the room and every text
-    // its box.
     double fittingZoom(double largest, QSize room);
     QHash<const QWidget *, QSize> textOverflows() const;
     bool textsFit() const;
@@ -77,9 +57,7 @@ private:
     LessonButtons *m_buttons;
     BlinkingCue *m_nextCue;
     BlinkingCue *m_listCue;
-    Page m_page = Page::Introduction;
     QHash<const QWidget *, QSize> m_designedOverflows;
-    // The zoom of the window; full screen has its own.
     double m_windowZoom = 1;
     // Whether the window manager's frame round the shown window is known.
     bool m_frameKnown = true;
