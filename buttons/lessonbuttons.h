@@ -22,7 +22,6 @@ public:
     // The one offered takes the focus before the other goes, so that it never falls elsewhere.
     void offerNext(std::optional<Qt::FocusReason> focus = std::nullopt);
     void offerBack(std::optional<Qt::FocusReason> focus = std::nullopt);
-    bool nextOffered() const { return !m_buttons.next->isHidden(); }
     void offerPrint(bool offered) { m_buttons.print->setVisible(offered); }
 
     // The two styles Next flickers between: plain red and bold blue.

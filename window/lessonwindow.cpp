@@ -72,9 +72,8 @@ LessonWindow::LessonWindow(int cueBeatMs)
     });
     connect(m_lists, &ChoiceLists::radiusChosen, this, &LessonWindow::takeRadius);
     connect(m_lists, &ChoiceLists::distanceChosen, this, &LessonWindow::takeDistance);
-    // Only on the practice page, where Next is not offered.
     connect(m_lists, &ChoiceLists::approached, this, [this] {
-        if (!m_buttons->nextOffered() && m_lists->choice().complete())
+        if (m_page == Page::Practice && m_lists->choice().complete())
             m_controls.helpArrow->show();
     });
     connect(m_buttons, &LessonButtons::nextPointedAt, m_nextCue, &BlinkingCue::stop);
@@ -153,6 +152,7 @@ bool LessonWindow::pageChangedFromKeyboard(const LabelButton *button)
 void LessonWindow::showPractice()
 {
     const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.next);
+    m_page = Page::Practice;
     m_lists->open();
     const Choice choice = m_lists->choice();
     if (choice.complete()) {
@@ -175,6 +175,7 @@ void LessonWindow::showPractice()
 void LessonWindow::showIntroduction()
 {
     const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.back);
+    m_page = Page::Introduction;
     const QWidget *focused = focusWidget();
     const bool focusLeavesWithPage =
         focused && focused != m_controls.buttons.home && focused != m_controls.buttons.next;

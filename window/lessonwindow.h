@@ -34,6 +34,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    enum class Page
+    {
+        Introduction,
+        Practice
+    };
+
     bool pageChangedFromKeyboard(const LabelButton *button);
     void showPractice();
     void showIntroduction();
@@ -57,6 +63,8 @@ private:
     LessonButtons *m_buttons;
     BlinkingCue *m_nextCue;
     BlinkingCue *m_listCue;
+    // The page shown, which the window keeps itself rather than reading it off a button.
+    Page m_page = Page::Introduction;
     QHash<const QWidget *, QSize> m_designedOverflows;
     double m_windowZoom = 1;
     // Whether the window manager's frame round the shown window is known.
