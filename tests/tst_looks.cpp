@@ -6,6 +6,7 @@
 #include "pupil.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -113,7 +114,12 @@ void act(Pupil &pupil, const QString &step, QTemporaryDir &paper)
     else if (word[0] == QLatin1String("wait"))
         QVERIFY2(cueShows(pupil, word[1], word[2]), qPrintable(step));
     else if (keys.contains(step)) {
+        const QRect screen = pupil.window().screen()->geometry();
+        const bool fullScreen = pupil.window().geometry() == screen;
         pupil.press(keys[step].key(), keys[step].keyboardModifiers());
+        // The window manager takes a moment to make a window full screen, or a window again.
+        if (step == QLatin1String("f11") || (step == QLatin1String("escape") && fullScreen))
+            QTRY_VERIFY((pupil.window().geometry() == screen) != fullScreen);
         // A shortcut clicks its button a moment later, once it has shown it pressed.
         if (step.startsWith(QLatin1String("alt+")))
             QVERIFY(
