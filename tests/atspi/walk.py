@@ -32,10 +32,10 @@ def test(program):
             "object:state-changed:showing")
         lesson, _ = desktop.start_lesson(session, env["DISPLAY"], program,
                                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **env)
-        walk(lesson, events)
+        walk(lesson, events, env["DISPLAY"])
 
 
-def walk(lesson, events):
+def walk(lesson, events, display):
     import pyatspi as A  # roles and states
     from gi.repository import Atspi, GLib
 
@@ -132,6 +132,12 @@ def walk(lesson, events):
     wait_for("Distance PQ to have the focus",
              lambda: (pq := named("Distance PQ", A.ROLE_COMBO_BOX)) and
              pq.getState().contains(A.STATE_FOCUSED))
+    page("Next")
+    # Zoomed out a step from the keyboard, the controls are where they are drawn, smaller.
+    home = named("Home").queryComponent().getExtents(A.DESKTOP_COORDS)
+    desktop.x(display, "xdotool", "key", "ctrl+minus")
+    wait_for("Home to be drawn at 7/8 of its size", lambda: abs(named("Home").queryComponent()
+             .getExtents(A.DESKTOP_COORDS).width - home.width * 0.875) < 1)
     page("Next")
     press("Home")
     try:
