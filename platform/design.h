@@ -32,10 +32,6 @@ inline double centimetresToPixels(double cm)
 {
     return cm * kTwipsPerCentimetre * pixelsPerTwip();
 }
-inline int pixelsAt(double cm)
-{
-    return twipsToPixels(cm * kTwipsPerCentimetre);
-}
 // Each of left, top, width and height rounded on its own.
 QRect pixelRect(double left, double top, double width, double height);
 QSize clientSize();

@@ -1,5 +1,7 @@
 #include "lessonmodel.h"
 
+#include <cmath>
+
 #include "platform/design.h"
 
 #include <QRegularExpression>
@@ -170,11 +172,14 @@ QString LessonModel::disagreement(Pupil &pupil) const
     }
     // The centre line, 13 cm from the top: bare without a figure; drawn for a distance, P's
     // centre dot on top.
-    const int y = design::pixelsAt(13), d = m_chosen[2].value_or(0);
+    const auto pixelsAt = [](double cm) {
+        return int(std::lround(design::centimetresToPixels(cm)));
+    };
+    const int y = pixelsAt(13), d = m_chosen[2].value_or(0);
     const QImage line = pupil.look(QRect(0, y, pupil.window().width(), 1));
     if (!figure) {
         QStringList colours;
-        for (int x = design::pixelsAt(1.5); x < design::pixelsAt(25.5); ++x)
+        for (int x = pixelsAt(1.5); x < pixelsAt(25.5); ++x)
             colours << line.pixelColor(x, 0).name();
         colours.removeDuplicates();
         expect("the centre line", colours.join(' '), QStringLiteral("#d5ffdc"));
