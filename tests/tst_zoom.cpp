@@ -1,6 +1,6 @@
 // The lesson at every zoom and in every language: Ctrl+Minus, Ctrl+Plus and Ctrl+0 step through
-// the zooms the screen allows, every text stays whole at each of them over a lesson, and F11 and
-// Escape go to full screen and back, keeping what the pupil did.
+// the zooms the screen allows, and every text stays whole at each of them over a lesson. (Full
+// screen is the renders' and the desktop check's.)
 
 #include "app/language.h"
 #include "pupil.h"
@@ -138,26 +138,6 @@ private slots:
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
-    }
-
-    // Full screen fills the projector (the renders show the lesson in its middle); Escape first
-    // puts back a value typed but not committed, then leaves full screen for the window as it was.
-    void fullScreenAndBack()
-    {
-        Pupil pupil;
-        pupil.practise({3, 2, 4});
-        pupil.press(Qt::Key_Minus, Qt::ControlModifier);
-        const QImage before = pupil.look();
-        pupil.press(Qt::Key_F11);
-        QTRY_COMPARE(pupil.window().geometry(), pupil.window().screen()->geometry());
-
-        pupil.type("distance", "6");
-        pupil.press(Qt::Key_Escape);
-        QCOMPARE(pupil.list("distance")->currentText(), QStringLiteral("4"));
-        QVERIFY(pupil.window().isFullScreen());
-        pupil.press(Qt::Key_Escape);
-        QTRY_VERIFY(!pupil.window().isFullScreen());
-        QCOMPARE(pupil.look(), before);
     }
 };
 
