@@ -3,6 +3,7 @@ it, bounded waits, and cleaning up every process they started, also when a check
 
 import atexit
 import contextlib
+import importlib.util
 import os
 import re
 import shutil
@@ -22,9 +23,13 @@ HOME = (968, 15)  # the centre of Home in the designed client area
 # Text is thin: even the most crowded page has under 2 % black pixels. Qt 6.4 at a scale factor
 # below 1 draws rich text as black bars, over 10 % of the window.
 MOST_BLACK = 0.04
-# Tools and the Debian package that brings each.
+# Tools and the Debian package that brings each. libdbus autolaunches with dbus-launch: where it
+# is missing nothing could be left behind by a start without a session bus, and that check would
+# prove nothing.
 TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "xwininfo": "x11-utils", "xprop": "x11-utils",
-         "xwd": "x11-apps"}
+         "xwd": "x11-apps", "openbox": "openbox", "dbus-launch": "dbus-x11",
+         "dbus-daemon": "dbus-daemon", "/usr/libexec/at-spi-bus-launcher": "at-spi2-core",
+         "orca": "orca", "speech-dispatcher": "speech-dispatcher"}
 # A runtime folder of the tests' own, as a desktop session has (else Qt makes one in /tmp).
 RUNTIME = tempfile.mkdtemp(prefix="two-circles-runtime-")
 atexit.register(shutil.rmtree, RUNTIME, ignore_errors=True)
@@ -40,10 +45,13 @@ def check(condition, message):
 
 
 def wait_for(what, probe, timeout=TIMEOUT):
-    """Polls probe() until it returns something true, and returns that."""
+    """Polls probe() until it returns something true, and returns that. what names it, or is a
+    function that says, once the time is up, what was seen instead."""
     deadline = time.monotonic() + timeout
     while not (value := probe()):
-        check(time.monotonic() < deadline, f"timed out after {timeout:.0f} s waiting for {what}")
+        if time.monotonic() > deadline:
+            raise Failure(what() if callable(what) else
+                          f"timed out after {timeout:.0f} s waiting for {what}")
         time.sleep(0.05)
     return value
 
@@ -51,12 +59,11 @@ def wait_for(what, probe, timeout=TIMEOUT):
 def clean_environment(**extra):
     """The caller's environment without anything that would steer Qt, the display, the bus or the
     lesson's language (make test exports QT_QPA_PLATFORM=offscreen), plus extra; a value of None
-    unsets."""
+    unsets. The checks read the lesson's English, whatever the caller's language."""
     env = {k: v for k, v in os.environ.items()
            if not k.startswith(("QT_", "DBUS_", "WAYLAND_", "XDG_"))
            and k not in ("DISPLAY", "XAUTHORITY")}
-    # The checks read the lesson's English, whatever the caller's language.
-    env = {**env, "XDG_RUNTIME_DIR": RUNTIME, "LANGUAGE": "en", **extra}
+    env = {**env, "XDG_RUNTIME_DIR": RUNTIME, "LANGUAGE": "en", "LANG": "C.UTF-8", **extra}
     return {k: v for k, v in env.items() if v is not None}
 
 
@@ -103,7 +110,6 @@ class Session:
     def window_manager(self, display):
         """Openbox on the display, as a pupil's desktop has a window manager that frames and
         activates windows, once it manages the screen."""
-        check(shutil.which("openbox"), "this test needs the Debian package openbox")
         self.start(["openbox", "--sm-disable"], env=clean_environment(
             DISPLAY=display, HOME=RUNTIME, XDG_CONFIG_HOME=RUNTIME, XDG_CACHE_HOME=RUNTIME),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -118,12 +124,6 @@ def x(display, *args):
     return result.stdout if result.returncode == 0 else ""
 
 
-def lesson_window(display, pid):
-    """The lesson's mapped top-level window, found by the process id Qt puts on it."""
-    return wait_for(f"a window of process {pid}", lambda: x(
-        display, "xdotool", "search", "--onlyvisible", "--pid", str(pid)).split())[0]
-
-
 def geometry(display, window):
     """The window's position on the screen and its size, in pixels: (x, y, width, height)."""
     info = x(display, "xwininfo", "-id", window)
@@ -131,28 +131,16 @@ def geometry(display, window):
         "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
 
-def frame(display, window):
-    """The window with the frame its window manager put round it, once there is one: (x, y,
-    width, height) on the screen, in pixels."""
-    left, right, top, bottom = map(int, wait_for("the window's frame", lambda: re.search(
-        r"= (\d+), (\d+), (\d+), (\d+)",
-        x(display, "xprop", "-id", window, "_NET_FRAME_EXTENTS"))).groups())
-    x0, y0, width, height = geometry(display, window)
-    return x0 - left, y0 - top, width + left + right, height + top + bottom
-
-
 def black_share(display, window):
     """The share of pure black pixels in the window, once Qt has painted it (a good part shows
-    the background), read from xwd's dump of 32-bit pixels."""
+    the background), read from xwd's dump of 32-bit pixels in this machine's byte order."""
     def painted():
-        data = subprocess.run(["xwd", "-silent", "-id", window], capture_output=True, check=True,
+        dump = subprocess.run(["xwd", "-silent", "-id", window], capture_output=True, check=True,
                               env=clean_environment(DISPLAY=display), timeout=TIMEOUT).stdout
-        f = struct.unpack(">25I", data[:100])
-        check(f[11] == 32 and f[14] == 0xFF0000, f"unexpected xwd format: {f[11]} bits a pixel")
-        start, width, line = f[0] + 12 * f[19], f[4], f[12]
-        row = struct.Struct(f"{'<' if f[7] == 0 else '>'}{width}I")
-        pixels = [p & 0xFFFFFF for y in range(f[5])
-                  for p in row.unpack_from(data, start + y * line)]
+        header = struct.unpack(">25I", dump[:100])  # its size at 0, the colour map's at 19
+        check(header[11] == 32 and header[7] == (sys.byteorder == "big"),
+              f"unexpected xwd format: {header[11]} bits a pixel, byte order {header[7]}")
+        pixels = [p & 0xFFFFFF for p in memoryview(dump)[header[0] + 12 * header[19]:].cast("I")]
         return pixels.count(BACKGROUND) > len(pixels) // 4 and pixels
     pixels = wait_for("the window to be painted", painted)
     return pixels.count(0) / len(pixels)
@@ -165,36 +153,31 @@ def end_with_home(display, window, lesson, scale=1.0):
 
     def clicked_and_ended():
         x(display, "xdotool", "mousemove", "--window", window, *at, "click", "1")
-        try:
+        with contextlib.suppress(subprocess.TimeoutExpired):
             return lesson.wait(timeout=0.5) is not None
-        except subprocess.TimeoutExpired:
-            return False
     wait_for(f"Home at {at} to end the lesson", clicked_and_ended)
     return lesson.returncode
 
 
-def start_lesson(session, display, program, stderr=None, **settings):
-    """Starts the lesson on the display without a session bus (unless settings give one), with
-    the settings added to a clean environment; returns the process and its window."""
-    lesson = session.start([program], stderr=stderr, env=clean_environment(
+def start_lesson(session, display, *command, stderr=None, **settings):
+    """Starts the lesson (command: the program, maybe after what runs it) on the display without a
+    session bus (unless settings give one), with the settings added to a clean environment;
+    returns the process and its mapped window, found by the process id Qt puts on it."""
+    lesson = session.start(command, stderr=stderr, env=clean_environment(
         **{"DBUS_SESSION_BUS_ADDRESS": "disabled:", **settings, "DISPLAY": display}))
-    return lesson, lesson_window(display, lesson.pid)
-
-
-def environment_of(pid):
-    """The entries (b"NAME=value") of a process's environment; none for one that is gone, a
-    zombie or not ours to read."""
-    try:
-        with open(f"/proc/{pid}/environ", "rb") as environ:
-            return environ.read().split(b"\0")
-    except OSError:
-        return []
+    return lesson, wait_for(f"a window of process {lesson.pid}", lambda: x(
+        display, "xdotool", "search", "--onlyvisible", "--pid", str(lesson.pid)).split())[0]
 
 
 def processes_with(entry):
     """The live processes, other than this one, whose environment holds the entry."""
-    return [pid for pid in map(int, filter(str.isdigit, os.listdir("/proc")))
-            if pid != os.getpid() and entry.encode() in environment_of(pid)]
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        # A process that is gone, a zombie or not ours to read has no environment to read.
+        with contextlib.suppress(OSError), open(f"/proc/{pid}/environ", "rb") as environ:
+            if entry.encode() in environ.read().split(b"\0") and int(pid) != os.getpid():
+                found.append(int(pid))
+    return found
 
 
 def end_processes(find):
@@ -214,9 +197,6 @@ def accessible_desktop(**env):
     the focus), a session bus of its own and the accessibility bus on it; yields the session and
     the environment to run programs in. On leaving it ends, also when the test is stopped by a
     timeout, what the bus started too: all of it carries a marker in its environment."""
-    launcher = "/usr/libexec/at-spi-bus-launcher"
-    check(os.path.exists(launcher) and shutil.which("dbus-daemon"),
-          "this test needs the Debian packages at-spi2-core and dbus-daemon")
     marker = uuid.uuid4().hex
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     try:
@@ -225,8 +205,9 @@ def accessible_desktop(**env):
             env["DBUS_SESSION_BUS_ADDRESS"] = session.announced(
                 ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"],
                 env=clean_environment(**env))
-            session.start([launcher, "--launch-immediately"], env=clean_environment(**env),
-                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            session.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                          env=clean_environment(**env), stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
             session.window_manager(env["DISPLAY"])
             wait_for("the accessibility bus", lambda: "unix:" in x(
                 env["DISPLAY"], "xprop", "-root", "AT_SPI_BUS"))
@@ -239,6 +220,7 @@ def main(test):
     """Runs test(program) with the program named on the command line; prints one verdict."""
     try:
         missing = sorted({package for tool, package in TOOLS.items() if not shutil.which(tool)})
+        missing += [] if importlib.util.find_spec("pyatspi") else ["python3-pyatspi"]
         check(not missing, "these tests need the Debian packages " + " ".join(missing))
         test(os.path.abspath(sys.argv[1]))
     except Failure as failure:
