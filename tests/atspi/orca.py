@@ -1,8 +1,12 @@
 #!/usr/bin/python3
-"""The lesson heard through Debian's Orca screen reader and driven by the keyboard alone, as a
-blind pupil meets it. What Orca says is read back from the SPEECH OUTPUT lines of its debug log;
-speech-dispatcher speaks through its dummy module. The display, the session bus, the
-accessibility bus and the home (so Orca's settings) are the test's own."""
+"""The lesson as a blind pupil meets it: heard through Debian's Orca screen reader and driven by
+the keyboard alone, also zoomed, while the test reads over AT-SPI what reaches Orca: each page's
+controls in reading order where they are drawn, buttons pressed by an action with their shortcut,
+the rule that holds told as a change of selection, Home pressed through AT-SPI. What each control
+is called and says is checked in process (tst_accessibility). What Orca says is read back from the
+SPEECH OUTPUT lines of its debug log; speech-dispatcher speaks through its dummy module. The
+display, the session bus, the accessibility bus and the home (so Orca's settings) are the test's
+own."""
 
 import os
 import re
@@ -27,11 +31,10 @@ REARRANGE = "You can rearrange r1 , r2 and PQ"
 INTRODUCTION = "The introduction page."
 # What the lesson tells, in the order of the walk; nothing more, nothing twice.
 TOLD = [PRACTICE, DISTANCE, f"{RULE_3} {REARRANGE}", RULE_3, RULE_3, RULE_2, INTRODUCTION]
+KEYS = {"Next": "Alt+N", "Back": "Alt+B", "Print": "Alt+P", "Home": "Alt+H"}
 
 
 def test(program):
-    check(shutil.which("orca") and shutil.which("speech-dispatcher"),
-          "this test needs the Debian packages orca and speech-dispatcher")
     home = tempfile.mkdtemp(prefix="two-circles-orca-")
     config = os.path.join(home, "config")
     os.makedirs(os.path.join(config, "speech-dispatcher"))
@@ -52,9 +55,18 @@ def test(program):
             heard = Speech()
             # Without --replace: that would end any other Orca of this user, wherever it runs.
             heard.wait_for("Screen reader on.", orca=run("orca", "--debug-file=" + heard.path))
+            # Listening before the lesson starts, as Orca does: Qt reads the listeners as it
+            # starts, and one added meanwhile may be missed.
+            os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
+            import pyatspi
+            selections = []
+            pyatspi.Registry.registerEventListener(
+                lambda e: selections.append((e.source.name.partition(" ")[0], e.detail1)),
+                "object:state-changed:selected")
             with open(os.path.join(home, "lesson.err"), "w+") as errors:
-                desktop.start_lesson(session, env["DISPLAY"], program, stderr=errors, **env)
-                walk(env["DISPLAY"], heard)
+                lesson, _ = desktop.start_lesson(session, env["DISPLAY"], program, stderr=errors,
+                                                 **env)
+                walk(lesson, env["DISPLAY"], heard, selections)
                 errors.seek(0)
                 warnings = [line for line in errors if "qt.accessibility" in line]
                 check(not warnings, "the lesson warned: " + "".join(warnings))
@@ -88,13 +100,42 @@ class Speech:
         def said():
             check(not orca or orca.poll() is None, "Orca ended early")
             return {plain(w) for w in words} <= {plain(line) for line in self.said[since:]}
-        try:
-            desktop.wait_for(f"Orca to say {words}", said)
-        except desktop.Failure as failure:
-            raise desktop.Failure(f"{failure}; it said {self.said[since:]}")
+        desktop.wait_for(lambda: f"Orca did not say {words}; it said {self.said[since:]}", said)
 
 
-def walk(display, heard):
+def walk(lesson, display, heard, selections):
+    import pyatspi as A  # roles and states
+    from gi.repository import Atspi, GLib
+
+    def application():
+        desk = A.Registry.getDesktop(0)
+        return next((app for app in map(desk.getChildAtIndex, range(desk.childCount))
+                     if app and app.get_process_id() == lesson.pid and app.childCount), None)
+    app = desktop.wait_for("the lesson on the accessibility bus", application)
+    # Read the program live, not libatspi's cache: what changes must be told by the program.
+    app.set_cache_mask(Atspi.Cache.NONE)
+    window = app.getChildAtIndex(0)
+
+    def children():  # a page being changed may have fewer children by the time one is asked for
+        return list(filter(None, map(window.getChildAtIndex, range(window.childCount))))
+
+    def home():
+        return next(c for c in children() if c.name == "Home").queryComponent().getExtents(
+            A.DESKTOP_COORDS)
+
+    def page():
+        """The window's children in reading order where they are drawn (top to bottom, then left
+        to right), its buttons pressed by an action with their shortcut."""
+        read = children()
+        for button in (c for c in read if c.getRole() == A.ROLE_PUSH_BUTTON):
+            action = button.queryAction()
+            check((action.getName(0), action.getKeyBinding(0)) == ("Press", KEYS.get(button.name)),
+                  f"{button.name!r} offers {action.getName(0)} by {action.getKeyBinding(0)!r}")
+        places = [c.queryComponent().getExtents(A.DESKTOP_COORDS) for c in read]
+        check([(p.y, p.x) for p in places] == sorted((p.y, p.x) for p in places),
+              "the children are not in reading order: " +
+              ", ".join(f"{c.name[:16]!r}@{p.x},{p.y}" for c, p in zip(read, places)))
+
     def keys(*names, then):
         since = len(heard.said)
         desktop.x(display, "xdotool", "key", "--delay", "20", *names)
@@ -102,6 +143,7 @@ def walk(display, heard):
 
     # The window opens with Next in the focus; Tab goes round to it again.
     heard.wait_for("Next push button.")
+    page()
     keys("Tab", then=["Home push button."])
     keys("Tab", then=["Next push button."])
     keys("space", then=["Radius r1 combo box.", PRACTICE])
@@ -110,18 +152,40 @@ def walk(display, heard):
     keys("2", "Return", then=[DISTANCE])
     keys("Tab", then=["Distance PQ combo box."])
     keys("4", "Return", then=[f"{RULE_3} {REARRANGE}"])
+    page()
     for distance in (3, 2):
         keys("Up", then=[str(distance), RULE_3])
+    del selections[:]
     keys("Up", then=["1", RULE_2])
+
+    def selected():  # libatspi delivers events from GLib's main loop
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return {("(3)", 0), ("(2)", 1)} <= set(selections)
+    desktop.wait_for(lambda: f"the change to rule (2) not told as a selection: {selections}",
+                     selected)
     # Flat review, from the line of the lists down the rules, which read as text.
     keys("KP_Page_Up", then=["(1) If PQ = r1 + r2 then the two circles touch each other "
                              "externally."])
     keys("KP_Page_Up", then=["(2) If PQ = | r1 - r2 | then the two circles touch each other "
                              "internally."])
+    # Zoomed out a step from the keyboard, the controls are where they are drawn, smaller, and
+    # the keys work as before.
+    width = home().width
+    desktop.x(display, "xdotool", "key", "ctrl+minus")
+    desktop.wait_for("Home to be drawn at 7/8 of its size",
+                     lambda: abs(home().width - width * 0.875) < 1)
+    page()
     keys("alt+b", then=["Next push button.", INTRODUCTION])
-
+    page()
     told = [plain(line) for line in heard.said if plain(line) in map(plain, TOLD)]
     check(told == list(map(plain, TOLD)), f"the lesson told {told}, not {TOLD}")
+    next(c for c in children() if c.name == "Home").queryAction().doAction(0)
+    try:
+        status = lesson.wait(timeout=desktop.TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise desktop.Failure("Home pressed through AT-SPI did not end the lesson")
+    check(status == 0, f"the lesson ended with status {status}")
 
 
 desktop.main(test)
