@@ -1,12 +1,10 @@
 #!/usr/bin/python3
-"""The lesson as a blind pupil meets it: heard through Debian's Orca screen reader and driven by
-the keyboard alone, also zoomed, while the test reads over AT-SPI what reaches Orca: each page's
-controls in reading order where they are drawn, buttons pressed by an action with their shortcut,
-the rule that holds told as a change of selection, Home pressed through AT-SPI. What each control
-is called and says is checked in process (tst_accessibility). What Orca says is read back from the
-SPEECH OUTPUT lines of its debug log; speech-dispatcher speaks through its dummy module. The
-display, the session bus, the accessibility bus and the home (so Orca's settings) are the test's
-own."""
+"""The lesson as a blind pupil meets it: heard through Orca and driven by the keyboard alone, also
+zoomed, while the test reads over AT-SPI what Orca is given: each page in reading order where it is
+drawn, buttons pressed by an action with their shortcut, the rule that holds as a selection, Home
+pressed through AT-SPI. (What each control is called and says: tst_accessibility.) Orca's speech
+is read from its debug log; speech-dispatcher speaks through its dummy module. The display, the
+buses and the home (so Orca's settings) are the test's own."""
 
 import os
 import re
@@ -36,16 +34,12 @@ KEYS = {"Next": "Alt+N", "Back": "Alt+B", "Print": "Alt+P", "Home": "Alt+H"}
 
 def test(program):
     home = tempfile.mkdtemp(prefix="two-circles-orca-")
-    config = os.path.join(home, "config")
-    os.makedirs(os.path.join(config, "speech-dispatcher"))
-    with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "w") as conf:
+    os.makedirs(os.path.join(home, ".config", "speech-dispatcher"))
+    with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
         conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
                    'AudioOutputMethod "libao"\n')  # the dummy module still opens an output
     try:
-        with desktop.accessible_desktop(
-                HOME=home, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(home, "data"),
-                XDG_CACHE_HOME=os.path.join(home, "cache"), GSETTINGS_BACKEND="memory") \
-                as (session, env):
+        with desktop.accessible_desktop(HOME=home, GSETTINGS_BACKEND="memory") as (session, env):
             def run(*args):
                 return session.start(args, env=clean_environment(**env),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -53,7 +47,11 @@ def test(program):
             desktop.wait_for("speech-dispatcher", lambda: os.path.exists(
                 os.path.join(desktop.RUNTIME, "speech-dispatcher", "speechd.sock")))
             heard = Speech()
-            # Without --replace: that would end any other Orca of this user, wherever it runs.
+            # An Orca ends at once where another of this user runs, on any display; --replace
+            # would end that one.
+            desktop.wait_for("other Orcas of this user to end", lambda: subprocess.run(
+                ["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL)
+                .returncode == 1, 60)
             heard.wait_for("Screen reader on.", orca=run("orca", "--debug-file=" + heard.path))
             # Listening before the lesson starts, as Orca does: Qt reads the listeners as it
             # starts, and one added meanwhile may be missed.
@@ -120,8 +118,7 @@ def walk(lesson, display, heard, selections):
         return list(filter(None, map(window.getChildAtIndex, range(window.childCount))))
 
     def home():
-        return next(c for c in children() if c.name == "Home").queryComponent().getExtents(
-            A.DESKTOP_COORDS)
+        return next(c for c in children() if c.name == "Home")
 
     def page():
         """The window's children in reading order where they are drawn (top to bottom, then left
@@ -171,16 +168,17 @@ def walk(lesson, display, heard, selections):
                              "internally."])
     # Zoomed out a step from the keyboard, the controls are where they are drawn, smaller, and
     # the keys work as before.
-    width = home().width
+    width = home().queryComponent().getExtents(A.DESKTOP_COORDS).width
     desktop.x(display, "xdotool", "key", "ctrl+minus")
     desktop.wait_for("Home to be drawn at 7/8 of its size",
-                     lambda: abs(home().width - width * 0.875) < 1)
+                     lambda: abs(home().queryComponent().getExtents(A.DESKTOP_COORDS).width -
+                                 width * 0.875) < 1)
     page()
     keys("alt+b", then=["Next push button.", INTRODUCTION])
     page()
     told = [plain(line) for line in heard.said if plain(line) in map(plain, TOLD)]
     check(told == list(map(plain, TOLD)), f"the lesson told {told}, not {TOLD}")
-    next(c for c in children() if c.name == "Home").queryAction().doAction(0)
+    home().queryAction().doAction(0)
     try:
         status = lesson.wait(timeout=desktop.TIMEOUT)
     except subprocess.TimeoutExpired:

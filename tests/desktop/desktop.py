@@ -67,52 +67,40 @@ def clean_environment(**extra):
     return {k: v for k, v in env.items() if v is not None}
 
 
-class Session:
+def stop(process):
+    process.terminate()
+    with contextlib.suppress(subprocess.TimeoutExpired):
+        return process.wait(timeout=3)
+    process.kill()
+    process.wait()
+
+
+class Session(contextlib.ExitStack):
     """Processes started by one test; leaving the with block ends them all, newest first."""
 
-    def __init__(self):
-        self.processes = []
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        for process in reversed(self.processes):
-            process.terminate()
-            try:
-                process.wait(timeout=3)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
-
     def start(self, args, **kwargs):
-        self.processes.append(subprocess.Popen(args, **kwargs))
-        return self.processes[-1]
+        process = subprocess.Popen(args, **kwargs)
+        self.callback(stop, process)
+        return process
 
     def announced(self, args, **kwargs):
-        """Starts a server that writes where it listens to the descriptor in args ({fd}), and
-        returns that line."""
-        read_end, write_end = os.pipe()
-        self.start([a.format(fd=write_end) for a in args], pass_fds=(write_end,),
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs)
-        os.close(write_end)
-        with os.fdopen(read_end) as said:
-            line = said.readline().strip()
+        """Starts a server that says on its standard output where it listens; returns that."""
+        line = self.start(args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
+                          **kwargs).stdout.readline().strip()
         check(line, f"{args[0]} ended before it said where it listens")
         return line
 
     def xvfb(self, width, height):
         """An Xvfb on a display number it picks itself, so that tests running side by side never
         meet; returns the DISPLAY value."""
-        return ":" + self.announced(["Xvfb", "-displayfd", "{fd}", "-screen", "0",
+        return ":" + self.announced(["Xvfb", "-displayfd", "1", "-screen", "0",
                                      f"{width}x{height}x24", "-nolisten", "tcp", "-noreset"])
 
     def window_manager(self, display):
         """Openbox on the display, as a pupil's desktop has a window manager that frames and
         activates windows, once it manages the screen."""
         self.start(["openbox", "--sm-disable"], env=clean_environment(
-            DISPLAY=display, HOME=RUNTIME, XDG_CONFIG_HOME=RUNTIME, XDG_CACHE_HOME=RUNTIME),
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            DISPLAY=display, HOME=RUNTIME), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for("the window manager",
                  lambda: "window id" in x(display, "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
 
@@ -138,8 +126,6 @@ def black_share(display, window):
         dump = subprocess.run(["xwd", "-silent", "-id", window], capture_output=True, check=True,
                               env=clean_environment(DISPLAY=display), timeout=TIMEOUT).stdout
         header = struct.unpack(">25I", dump[:100])  # its size at 0, the colour map's at 19
-        check(header[11] == 32 and header[7] == (sys.byteorder == "big"),
-              f"unexpected xwd format: {header[11]} bits a pixel, byte order {header[7]}")
         pixels = [p & 0xFFFFFF for p in memoryview(dump)[header[0] + 12 * header[19]:].cast("I")]
         return pixels.count(BACKGROUND) > len(pixels) // 4 and pixels
     pixels = wait_for("the window to be painted", painted)
@@ -165,29 +151,29 @@ def start_lesson(session, display, *command, stderr=None, **settings):
     returns the process and its mapped window, found by the process id Qt puts on it."""
     lesson = session.start(command, stderr=stderr, env=clean_environment(
         **{"DBUS_SESSION_BUS_ADDRESS": "disabled:", **settings, "DISPLAY": display}))
-    return lesson, wait_for(f"a window of process {lesson.pid}", lambda: x(
+    return lesson, wait_for(f"a window of {command} {settings}", lambda: x(
         display, "xdotool", "search", "--onlyvisible", "--pid", str(lesson.pid)).split())[0]
 
 
-def processes_with(entry):
-    """The live processes, other than this one, whose environment holds the entry."""
-    found = []
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        # A process that is gone, a zombie or not ours to read has no environment to read.
-        with contextlib.suppress(OSError), open(f"/proc/{pid}/environ", "rb") as environ:
-            if entry.encode() in environ.read().split(b"\0") and int(pid) != os.getpid():
-                found.append(int(pid))
-    return found
-
-
-def end_processes(find):
-    """Ends the processes find() returns, politely first, and waits until none is left."""
+def end_processes(entry):
+    """Ends the live processes, other than this one, whose environment holds the entry, politely
+    first, and waits until none is left; returns those it found."""
+    def find():
+        found = []
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            # A process that is gone, a zombie or not ours to read has no environment to read.
+            with contextlib.suppress(OSError), open(f"/proc/{pid}/environ", "rb") as environ:
+                if entry.encode() in environ.read().split(b"\0") and int(pid) != os.getpid():
+                    found.append(int(pid))
+        return found
+    first = find()
     for sig in (signal.SIGTERM, signal.SIGKILL):
         for pid in find():
             with contextlib.suppress(OSError):
                 os.kill(pid, sig)
         with contextlib.suppress(Failure):
-            return wait_for("the processes to end", lambda: not find(), 3)
+            wait_for("the processes to end", lambda: not find(), 3)
+            return first
     raise Failure(f"processes outlived the test: {find()}")
 
 
@@ -203,7 +189,7 @@ def accessible_desktop(**env):
         with Session() as session:
             env.update(DISPLAY=session.xvfb(1280, 1024), TWO_CIRCLES_RUN=marker)
             env["DBUS_SESSION_BUS_ADDRESS"] = session.announced(
-                ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"],
+                ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                 env=clean_environment(**env))
             session.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                           env=clean_environment(**env), stdout=subprocess.DEVNULL,
@@ -213,7 +199,7 @@ def accessible_desktop(**env):
                 env["DISPLAY"], "xprop", "-root", "AT_SPI_BUS"))
             yield session, env
     finally:
-        end_processes(lambda: processes_with(f"TWO_CIRCLES_RUN={marker}"))
+        end_processes(f"TWO_CIRCLES_RUN={marker}")
 
 
 def main(test):

@@ -39,13 +39,11 @@ def started(session, display, program, how, wrapper, settings, refusal):
 
 def test(program):
     home = tempfile.mkdtemp(prefix="two-circles-home-")
-    # Processes started for a program run with this home folder (the lesson's ended).
-    left = lambda: desktop.processes_with(f"HOME={home}")  # noqa: E731
-    # Without XDG_RUNTIME_DIR Qt warns on standard error; with descriptor 2 closed the X
-    # connection took its number, the warning went into it, and no window came.
     cases = [("without a session bus", [], {"HOME": home, "DBUS_SESSION_BUS_ADDRESS": None}, ""),
              ("at factor 0", [], {"QT_SCALE_FACTOR": "0"},
               "two-circles: QT_SCALE_FACTOR is no positive number; it is ignored\n")]
+    # Without XDG_RUNTIME_DIR Qt warns on standard error; with descriptor 2 closed the X
+    # connection took its number, the warning went into it, and no window came.
     cases += [(f"closed {c}", ["sh", "-c", f'exec "$0" {c}'], {"XDG_RUNTIME_DIR": None}, "")
               for c in ("2>&-", "<&- >&- 2>&-")]
     try:
@@ -53,15 +51,13 @@ def test(program):
             display = session.xvfb(1280, 1024)
             for how, wrapper, settings, refusal in cases:
                 started(session, display, program, how, wrapper, settings, refusal)
-            check(not left(), f"the lesson left processes running: {left()}")
+            # Processes started for a program run with this home folder (the lesson's ended).
+            left = desktop.end_processes(f"HOME={home}")
+        check(not left, f"the lesson left processes running: {left}")
         check(not os.path.exists(os.path.join(home, ".dbus")), "the lesson created ~/.dbus")
     finally:
-        desktop.end_processes(left)  # whatever a failing run left behind was started for it
+        desktop.end_processes(f"HOME={home}")  # what a failing run left behind was started for it
         shutil.rmtree(home, ignore_errors=True)
-    no_display(program)
-
-
-def no_display(program):
     for name, settings, reason in (
             ("no DISPLAY", {}, "DISPLAY is not set"),
             ("malformed DISPLAY", {"DISPLAY": "!!bad"}, 'cannot open display "!!bad"'),
