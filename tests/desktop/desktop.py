@@ -57,9 +57,8 @@ def wait_for(what, probe, timeout=TIMEOUT):
 
 
 def clean_environment(**extra):
-    """The caller's environment without anything that would steer Qt, the display, the bus or the
-    lesson's language (make test exports QT_QPA_PLATFORM=offscreen), plus extra; a value of None
-    unsets. The checks read the lesson's English, whatever the caller's language."""
+    """The caller's environment less what would steer Qt, the display, the bus or the language
+    (make test exports QT_QPA_PLATFORM=offscreen), plus extra (None unsets); lessons in English."""
     env = {k: v for k, v in os.environ.items()
            if not k.startswith(("QT_", "DBUS_", "WAYLAND_", "XDG_"))
            and k not in ("DISPLAY", "XAUTHORITY")}
@@ -146,9 +145,8 @@ def end_with_home(display, window, lesson, scale=1.0):
 
 
 def start_lesson(session, display, *command, stderr=None, **settings):
-    """Starts the lesson (command: the program, maybe after what runs it) on the display without a
-    session bus (unless settings give one), with the settings added to a clean environment;
-    returns the process and its mapped window, found by the process id Qt puts on it."""
+    """Starts the lesson (the program, maybe after what runs it) on the display, without a session
+    bus unless settings give one; returns it and its window, found by the pid Qt puts on it."""
     lesson = session.start(command, stderr=stderr, env=clean_environment(
         **{"DBUS_SESSION_BUS_ADDRESS": "disabled:", **settings, "DISPLAY": display}))
     return lesson, wait_for(f"a window of {command} {settings}", lambda: x(
@@ -180,9 +178,8 @@ def end_processes(entry):
 @contextlib.contextmanager
 def accessible_desktop(**env):
     """A display with a window manager (only in a window it has activated does a control report
-    the focus), a session bus of its own and the accessibility bus on it; yields the session and
-    the environment to run programs in. On leaving it ends, also when the test is stopped by a
-    timeout, what the bus started too: all of it carries a marker in its environment."""
+    the focus), a session bus and the accessibility bus; yields the session and the environment.
+    On leaving, also when stopped by a timeout, it ends what the buses started: by a marker."""
     marker = uuid.uuid4().hex
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     try:

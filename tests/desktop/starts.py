@@ -1,13 +1,10 @@
 #!/usr/bin/python3
-"""The lesson started as desktops start it, and as they do not prepare for: without a session
-bus, with standard streams closed (as "two-circles 2>&-" leaves them) while Qt has a warning to
-give, with a scale factor Qt would hang on. Each shows the whole window, titled with the caption
-exactly (as the old WM_NAME and as the UTF-8 _NET_WM_NAME: nothing appended, the two blanks after
-the colon kept), Home ends it with status 0, and it says nothing but its one line refusing the
-factor. Without a session bus, nothing started for it outlives it (no dbus-launch or dbus-daemon)
-and no ~/.dbus folder appears in a fresh home. With no usable display, whatever the reason, it
-says so in its own line, naming the cause and how to run it on a virtual display, exit status 1,
-and nothing else (no Qt message, no abort)."""
+"""The lesson started as desktops start it and as they do not prepare for: without a session bus,
+with standard streams closed (as "two-circles 2>&-" leaves them), at a scale factor Qt would hang
+on. Each shows its whole window, titled with the caption exactly (WM_NAME and the UTF-8
+_NET_WM_NAME), Home ends it with status 0, and it says nothing but its line refusing the factor;
+nothing started for it outlives it (dbus-launch), no ~/.dbus appears. With no usable display it
+says so in its own line, with the cause and a way out, exit status 1, and nothing else."""
 
 import os
 import re
