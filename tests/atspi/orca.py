@@ -8,7 +8,6 @@ buses and the home (so Orca's settings) are the test's own."""
 
 import os
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -33,43 +32,40 @@ KEYS = {"Next": "Alt+N", "Back": "Alt+B", "Print": "Alt+P", "Home": "Alt+H"}
 
 
 def test(program):
-    home = tempfile.mkdtemp(prefix="two-circles-orca-")
-    os.makedirs(os.path.join(home, ".config", "speech-dispatcher"))
-    with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
-        conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
-                   'AudioOutputMethod "libao"\n')  # the dummy module still opens an output
-    try:
-        with desktop.accessible_desktop(HOME=home, GSETTINGS_BACKEND="memory") as (session, env):
-            def run(*args):
-                return session.start(args, env=clean_environment(**env),
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            run("speech-dispatcher", "--run-single", "--timeout", "0")
-            desktop.wait_for("speech-dispatcher", lambda: os.path.exists(
-                os.path.join(desktop.RUNTIME, "speech-dispatcher", "speechd.sock")))
-            heard = Speech()
-            # An Orca ends at once where another of this user runs, on any display; --replace
-            # would end that one.
-            desktop.wait_for("other Orcas of this user to end", lambda: subprocess.run(
-                ["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL)
-                .returncode == 1, 60)
-            heard.wait_for("Screen reader on.", orca=run("orca", "--debug-file=" + heard.path))
-            # Listening before the lesson starts, as Orca does: Qt reads the listeners as it
-            # starts, and one added meanwhile may be missed.
-            os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
-            import pyatspi
-            selections = []
-            pyatspi.Registry.registerEventListener(
-                lambda e: selections.append((e.source.name.partition(" ")[0], e.detail1)),
-                "object:state-changed:selected")
-            with open(os.path.join(home, "lesson.err"), "w+") as errors:
-                lesson, _ = desktop.start_lesson(session, env["DISPLAY"], program, stderr=errors,
-                                                 **env)
-                walk(lesson, env["DISPLAY"], heard, selections)
-                errors.seek(0)
-                warnings = [line for line in errors if "qt.accessibility" in line]
-                check(not warnings, "the lesson warned: " + "".join(warnings))
-    finally:
-        shutil.rmtree(home, ignore_errors=True)
+    with tempfile.TemporaryDirectory(prefix="two-circles-orca-") as home, \
+            desktop.accessible_desktop(HOME=home, GSETTINGS_BACKEND="memory") as (session, env):
+        os.makedirs(os.path.join(home, ".config", "speech-dispatcher"))
+        with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
+            conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
+                       'AudioOutputMethod "libao"\n')  # the dummy module still opens an output
+
+        def run(*args):
+            return session.start(args, env=clean_environment(**env),
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        run("speech-dispatcher", "--run-single", "--timeout", "0")
+        desktop.wait_for("speech-dispatcher", lambda: os.path.exists(
+            os.path.join(desktop.RUNTIME, "speech-dispatcher", "speechd.sock")))
+        heard = Speech()
+        # An Orca ends at once where another of this user runs, on any display; --replace
+        # would end that one.
+        desktop.wait_for("other Orcas of this user to end", lambda: subprocess.run(
+            ["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL)
+            .returncode == 1, 60)
+        heard.wait_for("Screen reader on.", orca=run("orca", "--debug-file=" + heard.path))
+        # Listening before the lesson starts, as Orca does: Qt reads the listeners as it
+        # starts, and one added meanwhile may be missed.
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
+        import pyatspi
+        selections = []
+        pyatspi.Registry.registerEventListener(
+            lambda e: selections.append((e.source.name.partition(" ")[0], e.detail1)),
+            "object:state-changed:selected")
+        with open(os.path.join(home, "lesson.err"), "w+") as errors:
+            lesson, _ = desktop.start_lesson(session, env["DISPLAY"], program, stderr=errors, **env)
+            walk(lesson, env["DISPLAY"], heard, selections)
+            errors.seek(0)
+            warnings = [line for line in errors if "qt.accessibility" in line]
+            check(not warnings, "the lesson warned: " + "".join(warnings))
 
 
 def plain(utterance):

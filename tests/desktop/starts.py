@@ -8,7 +8,6 @@ says so in its own line, with the cause and a way out, exit status 1, and nothin
 
 import os
 import re
-import shutil
 import subprocess
 import tempfile
 
@@ -35,26 +34,25 @@ def started(session, display, program, how, wrapper, settings, refusal):
 
 
 def test(program):
-    home = tempfile.mkdtemp(prefix="two-circles-home-")
-    cases = [("without a session bus", [], {"HOME": home, "DBUS_SESSION_BUS_ADDRESS": None}, ""),
-             ("at factor 0", [], {"QT_SCALE_FACTOR": "0"},
-              "two-circles: QT_SCALE_FACTOR is no positive number; it is ignored\n")]
-    # Without XDG_RUNTIME_DIR Qt warns on standard error; with descriptor 2 closed the X
-    # connection took its number, the warning went into it, and no window came.
-    cases += [(f"closed {c}", ["sh", "-c", f'exec "$0" {c}'], {"XDG_RUNTIME_DIR": None}, "")
-              for c in ("2>&-", "<&- >&- 2>&-")]
-    try:
-        with Session() as session:
-            display = session.xvfb(1280, 1024)
-            for how, wrapper, settings, refusal in cases:
-                started(session, display, program, how, wrapper, settings, refusal)
-            # Processes started for a program run with this home folder (the lesson's ended).
-            left = desktop.end_processes(f"HOME={home}")
-        check(not left, f"the lesson left processes running: {left}")
-        check(not os.path.exists(os.path.join(home, ".dbus")), "the lesson created ~/.dbus")
-    finally:
-        desktop.end_processes(f"HOME={home}")  # what a failing run left behind was started for it
-        shutil.rmtree(home, ignore_errors=True)
+    with tempfile.TemporaryDirectory(prefix="two-circles-home-") as home:
+        cases = [("without a session bus", [], dict(HOME=home, DBUS_SESSION_BUS_ADDRESS=None), ""),
+                 ("at factor 0", [], {"QT_SCALE_FACTOR": "0"},
+                  "two-circles: QT_SCALE_FACTOR is no positive number; it is ignored\n")]
+        # Without XDG_RUNTIME_DIR Qt warns on standard error; with descriptor 2 closed the X
+        # connection took its number, the warning went into it, and no window came.
+        cases += [(f"closed {c}", ["sh", "-c", f'exec "$0" {c}'], {"XDG_RUNTIME_DIR": None}, "")
+                  for c in ("2>&-", "<&- >&- 2>&-")]
+        try:
+            with Session() as session:
+                display = session.xvfb(1280, 1024)
+                for how, wrapper, settings, refusal in cases:
+                    started(session, display, program, how, wrapper, settings, refusal)
+                # Processes started for a program run with this home folder (the lesson's ended).
+                left = desktop.end_processes(f"HOME={home}")
+            check(not left, f"the lesson left processes running: {left}")
+            check(not os.path.exists(os.path.join(home, ".dbus")), "the lesson created ~/.dbus")
+        finally:
+            desktop.end_processes(f"HOME={home}")  # what a failing run left behind
     for name, settings, reason in (
             ("no DISPLAY", {}, "DISPLAY is not set"),
             ("malformed DISPLAY", {"DISPLAY": "!!bad"}, 'cannot open display "!!bad"'),
