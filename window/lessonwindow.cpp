@@ -289,9 +289,11 @@ void LessonWindow::toggleFullScreen()
     if (isFullScreen()) {
         showNormal();
         setZoom(m_windowZoom);
+        windowHandle()->setFramePosition(m_windowFrame);
         return;
     }
     m_windowZoom = design::view().zoom;
+    m_windowFrame = frameGeometry().topLeft();
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     showFullScreen();

@@ -67,6 +67,7 @@ private:
     Page m_page = Page::Introduction;
     QHash<const QWidget *, QSize> m_designedOverflows;
     double m_windowZoom = 1;
+    QPoint m_windowFrame;
     // Whether the window manager's frame round the shown window is known.
     bool m_frameKnown = true;
 };

@@ -53,16 +53,22 @@ def fitted(program, screen_w, screen_h, settings):
         black = desktop.black_share(display, window)
         check(black < MOST_BLACK, f"{name}: {black:.1%} of the window is black")
         # F11 fills the screen with the lesson, painted whole (no black left where the window
-        # grew); Escape gives the window back (at factor 1.5 a pixel narrower: Qt rounds).
+        # grew); Escape gives the window back where it was (at factor 1.5 a pixel narrower: Qt
+        # rounds).
+        before = seen[:]
         desktop.x(display, "xdotool", "windowactivate", "--sync", window, "key", "F11")
         desktop.wait_for(f"{name}: the lesson to fill the screen", lambda: desktop.geometry(
             display, window) == (0, 0, screen_w, screen_h))
         desktop.wait_for(f"{name}: the full screen painted",
                          lambda: desktop.black_share(display, window) < MOST_BLACK)
         desktop.x(display, "xdotool", "key", "Escape")
-        desktop.wait_for(f"{name}: the window back at its size",
-                         lambda: abs(desktop.geometry(display, window)[2] - width) <= 1 and
-                         desktop.geometry(display, window)[3] == height)
+
+        def back():
+            seen[:] = framed(display, window) or []
+            return seen[:2] == before[:2] and abs(seen[2] - before[2]) <= 1 and \
+                seen[3] == before[3]
+        desktop.wait_for(lambda: f"{name}: the framed window {seen} is not back as it was, "
+                         f"{before}", back)
         status = desktop.end_with_home(display, window, lesson, width / DESIGN[0])
         check(status == 0, f"{name}: the lesson ended with status {status}")
 
