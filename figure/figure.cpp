@@ -133,11 +133,11 @@ void Figure::paintEvent(QPaintEvent *)
         return draw(painter, false);
     // Drawn once per choice and zoom; a repaint for a control's hover copies it.
     if (m_drawn.isNull() || m_drawn.devicePixelRatio() != ratio ||
-        m_drawnZoom != design::view().zoom || m_drawn.size() != size() * ratio) {
+        m_drawnZoom != design::view.zoom || m_drawn.size() != size() * ratio) {
         m_drawn = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         m_drawn.setDevicePixelRatio(ratio);
         m_drawn.fill(Qt::transparent);
-        m_drawnZoom = design::view().zoom;
+        m_drawnZoom = design::view.zoom;
         QPainter image(&m_drawn);
         draw(image, true);
     }
@@ -147,7 +147,7 @@ void Figure::paintEvent(QPaintEvent *)
 void Figure::draw(QPainter &painter, bool onScreen) const
 {
     // Positions are centimetres from the designed client area's top left.
-    painter.translate(QPointF(design::view().origin - pos()));
+    painter.translate(QPointF(design::view.origin - pos()));
     painter.setRenderHint(QPainter::Antialiasing, true);
     const int line = design::strokeWidth(2);
     const auto circlesAndSegment = [&] {

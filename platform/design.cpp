@@ -12,9 +12,6 @@ namespace design {
 
 namespace {
 
-// One lesson window per program: its view is the program's.
-View currentView;
-
 constexpr char kRectProperty[] = "designRect";
 constexpr char kFontProperty[] = "designFont";
 
@@ -38,7 +35,7 @@ QRectF designedRect(const QWidget *widget)
 void applyRect(QWidget *widget, const QRectF &r)
 {
     const QRect pixels = pixelRect(r.left(), r.top(), r.width(), r.height());
-    widget->setGeometry(pixels.translated(currentView.origin));
+    widget->setGeometry(pixels.translated(view.origin));
 }
 
 // The designed font, not the widget's, which holds every setting it inherited as if set.
@@ -58,22 +55,12 @@ double zoomedPoints(double points)
 {
     const double pixelsPerPoint = pixelsPerTwipAtZoomOne() * kTwipsPerInch / 72;
     const double designed = std::round(points * pixelsPerPoint);
-    return std::max(1.0, std::floor(designed * currentView.zoom + 1e-6)) / pixelsPerPoint;
-}
-
-View view()
-{
-    return currentView;
-}
-
-void setView(View view)
-{
-    currentView = view;
+    return std::max(1.0, std::floor(designed * view.zoom + 1e-6)) / pixelsPerPoint;
 }
 
 double pixelsPerTwip()
 {
-    return pixelsPerTwipAtZoomOne() * currentView.zoom;
+    return pixelsPerTwipAtZoomOne() * view.zoom;
 }
 
 int twipsToPixels(double twips)
@@ -94,12 +81,12 @@ QSize clientSize()
 
 int strokeWidth(int designed)
 {
-    return std::max(1, int(std::lround(designed * currentView.zoom)));
+    return std::max(1, int(std::lround(designed * view.zoom)));
 }
 
 QFont font(const char *face, double points, bool bold, bool italic, bool underline)
 {
-    static const bool substituted = [] {
+    [[maybe_unused]] static const bool substituted = [] {
         const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
         for (const char *family : {"Arial", "MS Sans Serif", "Trebuchet MS"})
             QFont::insertSubstitutions(QString::fromLatin1(family), sans);
@@ -108,7 +95,6 @@ QFont font(const char *face, double points, bool bold, bool italic, bool underli
             {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
         return true;
     }();
-    Q_UNUSED(substituted);
     QFont f(QString::fromLatin1(face));
     f.setPointSizeF(zoomedPoints(points));
     f.setBold(bold);

@@ -23,8 +23,8 @@ struct View
     double zoom = 1;
     QPoint origin;
 };
-View view();
-void setView(View view);
+// One lesson window per program: its view is the program's.
+inline View view;
 
 double pixelsPerTwip();
 int twipsToPixels(double twips);

@@ -41,7 +41,7 @@ Qt::FocusReason focusReason(bool fromKeyboard)
 LessonWindow::LessonWindow(int cueBeatMs)
     // The accessible interfaces come first: Qt keeps the one it makes for a control. The controls
     // are made at the designed size, whatever an earlier window was zoomed to.
-    : m_controls((design::setView({}), setProperty(kRoleProperty, QAccessible::Window),
+    : m_controls((design::view = {}, setProperty(kRoleProperty, QAccessible::Window),
                   installAccessibleInterfaces(), buildControls(this))),
       m_printing(this)
 {
@@ -73,7 +73,7 @@ LessonWindow::LessonWindow(int cueBeatMs)
     connect(m_lists, &ChoiceLists::radiusChosen, this, &LessonWindow::takeRadius);
     connect(m_lists, &ChoiceLists::distanceChosen, this, &LessonWindow::takeDistance);
     connect(m_lists, &ChoiceLists::approached, this, [this] {
-        if (m_page == Page::Practice && m_lists->choice().complete())
+        if (m_onPractice && m_lists->choice().complete())
             m_controls.helpArrow->show();
     });
     connect(m_buttons, &LessonButtons::nextPointedAt, m_nextCue, &BlinkingCue::stop);
@@ -152,7 +152,7 @@ bool LessonWindow::pageChangedFromKeyboard(const LabelButton *button)
 void LessonWindow::showPractice()
 {
     const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.next);
-    m_page = Page::Practice;
+    m_onPractice = true;
     m_lists->open();
     const Choice choice = m_lists->choice();
     if (choice.complete()) {
@@ -175,7 +175,7 @@ void LessonWindow::showPractice()
 void LessonWindow::showIntroduction()
 {
     const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.back);
-    m_page = Page::Introduction;
+    m_onPractice = false;
     const QWidget *focused = focusWidget();
     const bool focusLeavesWithPage =
         focused && focused != m_controls.buttons.home && focused != m_controls.buttons.next;
@@ -234,7 +234,7 @@ void LessonWindow::zoomBy(int steps)
         return;
     const QSize frame = m_frameKnown ? frameGeometry().size() - size() : design::kFrame;
     const QSize room = screen()->availableGeometry().size() - frame;
-    const double now = design::view().zoom;
+    const double now = design::view.zoom;
     double wanted = 1;
     if (steps > 0) {
         const auto next = std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), now);
@@ -257,11 +257,11 @@ void LessonWindow::setZoom(double zoom)
 {
     QPoint origin;
     if (isFullScreen()) {
-        design::setView({zoom, {}});
+        design::view = {zoom, {}};
         const QSize lesson = design::clientSize();
         origin = QPoint((width() - lesson.width()) / 2, (height() - lesson.height()) / 2);
     }
-    design::setView({zoom, origin});
+    design::view = {zoom, origin};
     design::follow(this);
     if (!isFullScreen())
         setFixedSize(design::clientSize());
@@ -271,11 +271,11 @@ void LessonWindow::setZoom(double zoom)
 // Down from the largest in hundredths to where the lesson fits the room and every text its box.
 double LessonWindow::fittingZoom(double largest, QSize room)
 {
-    const QSizeF atOne = design::kClientTwips * (design::pixelsPerTwip() / design::view().zoom);
+    const QSizeF atOne = design::kClientTwips * (design::pixelsPerTwip() / design::view.zoom);
     for (double zoom =
              std::min({largest, room.width() / atOne.width(), room.height() / atOne.height()});
          zoom > kSmallestZoom; zoom = std::ceil(zoom * 100 - 1 - 1e-9) / 100) {
-        design::setView({zoom, {}});
+        design::view = {zoom, {}};
         design::follow(this);
         const QSize lesson = design::clientSize();
         if (lesson.width() <= room.width() && lesson.height() <= room.height() && textsFit())
@@ -291,7 +291,7 @@ void LessonWindow::toggleFullScreen()
         setZoom(m_windowZoom);
         return;
     }
-    m_windowZoom = design::view().zoom;
+    m_windowZoom = design::view.zoom;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     showFullScreen();
@@ -337,7 +337,7 @@ QHash<const QWidget *, QSize> LessonWindow::textOverflows() const
 // run that far and a pixel of rounding, no further.
 bool LessonWindow::textsFit() const
 {
-    const double zoom = design::view().zoom;
+    const double zoom = design::view.zoom;
     const QHash<const QWidget *, QSize> now = textOverflows();
     for (auto it = now.cbegin(); it != now.cend(); ++it) {
         const QSize designed = m_designedOverflows.value(it.key());

@@ -34,12 +34,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Page
-    {
-        Introduction,
-        Practice
-    };
-
     bool pageChangedFromKeyboard(const LabelButton *button);
     void showPractice();
     void showIntroduction();
@@ -64,7 +58,7 @@ private:
     BlinkingCue *m_nextCue;
     BlinkingCue *m_listCue;
     // The page shown, which the window keeps itself rather than reading it off a button.
-    Page m_page = Page::Introduction;
+    bool m_onPractice = false;
     QHash<const QWidget *, QSize> m_designedOverflows;
     double m_windowZoom = 1;
     // Whether the window manager's frame round the shown window is known.
