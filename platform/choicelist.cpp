@@ -1,10 +1,7 @@
 #include "platform/choicelist.h"
 
-#include "platform/colours.h"
-
 #include <QAbstractItemView>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 namespace {
 
@@ -53,11 +50,6 @@ bool ChoiceList::choose(int value)
     showLastChoice();
     emit chosen(value);
     return true;
-}
-
-void ChoiceList::setBackground(const QColor &colour)
-{
-    colours::set(this, QPalette::Base, colour, lineEdit());
 }
 
 void ChoiceList::commitTyped()

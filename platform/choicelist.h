@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/colours.h"
+
 #include <QComboBox>
+#include <QLineEdit>
 
 // A drop-down list of whole numbers with a placeholder in its editable field. A typed number is a
 // choice only once committed and only if it is an item; otherwise the field shows the last choice
@@ -21,7 +24,7 @@ public:
     // Chooses as a pick would (for assistive tools); false if it is no item or the list is shut.
     bool choose(int value);
     void discardTyping();
-    void setBackground(const QColor &colour);
+    void setBackground(const QColor &c) { colours::set(this, QPalette::Base, c, lineEdit()); }
 
 signals:
     void chosen(int value);

@@ -1,7 +1,5 @@
 #include "platform/labelbutton.h"
 
-#include "platform/colours.h"
-
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -12,11 +10,6 @@ LabelButton::LabelButton(const QString &text, QWidget *parent) : QAbstractButton
     setBackgroundRole(QPalette::Window);
     setForegroundRole(QPalette::WindowText);
     setFocusPolicy(Qt::TabFocus);
-}
-
-void LabelButton::setTextColour(const QColor &colour)
-{
-    colours::set(this, QPalette::WindowText, colour);
 }
 
 void LabelButton::setBold(bool bold)
@@ -55,11 +48,6 @@ void LabelButton::mouseReleaseEvent(QMouseEvent *event)
     m_mouseClick = true;
     QAbstractButton::mouseReleaseEvent(event);
     m_mouseClick = false;
-}
-
-void LabelButton::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    event->accept();
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent *event)
