@@ -131,13 +131,12 @@ void Figure::paintEvent(QPaintEvent *)
                           qFuzzyCompare(painter.deviceTransform().m11(), ratio);
     if (!onScreen)
         return draw(painter, false);
-    // Drawn once per choice and zoom; a repaint for a control's hover copies it.
+    // Drawn once per choice and size (which the zoom sets); a repaint for a hover copies it.
     if (m_drawn.isNull() || m_drawn.devicePixelRatio() != ratio ||
-        m_drawnZoom != design::view.zoom || m_drawn.size() != size() * ratio) {
+        m_drawn.size() != size() * ratio) {
         m_drawn = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         m_drawn.setDevicePixelRatio(ratio);
         m_drawn.fill(Qt::transparent);
-        m_drawnZoom = design::view.zoom;
         QPainter image(&m_drawn);
         draw(image, true);
     }

@@ -28,9 +28,7 @@ private:
     Choice m_choice;
     bool m_radiusChanged = false;
     QImage m_drawn;
-    double m_drawnZoom = 0;
 };
 
-// The stipple's grid points inside both discs, each coordinate stepping as a single, so that the
-// same dots appear on every machine.
+// The stipple's grid points inside both discs, stepping in singles: the same dots on any machine.
 void forEachStipplePoint(const Choice &choice, const std::function<void(float x, float y)> &dot);

@@ -15,8 +15,7 @@ namespace {
 constexpr char kRectProperty[] = "designRect";
 constexpr char kFontProperty[] = "designFont";
 
-// Fixed at the first call: the whole window is laid out on one scale, and Qt's device pixel
-// ratio, not this scale, takes care of high-density screens.
+// Fixed at the first call; Qt's device pixel ratio takes care of high-density screens.
 double pixelsPerTwipAtZoomOne()
 {
     static const double scale = [] {
@@ -109,22 +108,18 @@ void place(QWidget *widget, const QRectF &twips)
     applyRect(widget, twips);
 }
 
-void moveTo(QWidget *widget, double leftCm, double topCm)
+void moveTo(QWidget *widget, std::optional<double> leftCm, double topCm)
 {
-    const QSizeF size = designedRect(widget).size();
-    place(widget, QRectF(QPointF(leftCm, topCm) * kTwipsPerCentimetre, size));
-}
-
-void moveTopTo(QWidget *widget, double topCm)
-{
-    const QRectF r = designedRect(widget);
-    place(widget, QRectF(r.left(), topCm * kTwipsPerCentimetre, r.width(), r.height()));
+    QRectF r = designedRect(widget);
+    r.moveTo(leftCm ? *leftCm * kTwipsPerCentimetre : r.left(), topCm * kTwipsPerCentimetre);
+    place(widget, r);
 }
 
 void setHeight(QWidget *widget, double cm)
 {
-    const QRectF r = designedRect(widget);
-    place(widget, QRectF(r.left(), r.top(), r.width(), cm * kTwipsPerCentimetre));
+    QRectF r = designedRect(widget);
+    r.setHeight(cm * kTwipsPerCentimetre);
+    place(widget, r);
 }
 
 void setFont(QWidget *widget, const QFont &designed)

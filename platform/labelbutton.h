@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 
 // A button that looks like a word-wrapped label, with a focus ring only for the keyboard. A
-// double-click is one click: its second press lands on whatever button the first put in its place.
+// double-click is one click: its second press would land on the button the first put there.
 class LabelButton : public QAbstractButton
 {
     Q_OBJECT

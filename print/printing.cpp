@@ -59,8 +59,8 @@ Printing::Printing(QWidget *window) : m_window(window) {}
 
 Printing::~Printing() = default;
 
-// Made on first use: looking up the system's printers costs time that a lesson which never prints
-// should not pay. Narrow margins let the window fit an A4 or Letter sheet at true scale.
+// Made on first use: a lesson that never prints does not wait for the system's printers. Narrow
+// margins let the window fit an A4 or Letter sheet at true scale.
 QPrinter &Printing::printer()
 {
     if (!m_printer) {

@@ -27,7 +27,7 @@ FAULTS = [
     ("F18", "length 5 mm left of the middle", "figure/figure.cpp", "kMidpoint - 0.2)", "kMidpoint - 0.5)"),
     ("F19", "Back puts the rules at 3 cm", "rules/ruleboard.cpp", "design::moveTo(m_boxes[k], 3.701, tops[k]);", "design::moveTo(m_boxes[k], 3, tops[k]);"),
     ("F20", "compact column: rule (5) at 8 cm", "rules/ruleboard.cpp", "design::moveTo(m_boxes[k], 3, 3.0 + k);", "design::moveTo(m_boxes[k], 3, 3.0 + k + (k == 4));"),
-    ("F21", "Back leaves the invitation at the top", "pages/pages.cpp", "    m_texts.promptLine->show();\n    showInvitation();", "    m_texts.promptLine->show();\n    showInvitation();\n    design::moveTopTo(m_texts.promptLine, 0.106);"),
+    ("F21", "Back leaves the invitation at the top", "pages/pages.cpp", "    m_texts.promptLine->show();\n    showInvitation();", "    m_texts.promptLine->show();\n    showInvitation();\n    design::moveTo(m_texts.promptLine, {}, 0.106);"),
     ("F22", "stipple on the circles too", "choice/choice.cpp", "fromP < float(*choice.r1) && fromQ < float(*choice.r2)", "fromP <= float(*choice.r1) && fromQ <= float(*choice.r2)"),
     ("F23", "stipple 2.5 mm apart", "figure/figure.cpp", "kGridStep = 0.2f", "kGridStep = 0.25f"),
     ("F24", "a radius before any distance draws a figure", "window/lessonwindow.cpp", "    if (choice.complete()) {\n        m_pages->showFullFrames();", "    if (choice.r1 && choice.r2) {\n        m_pages->showFullFrames();"),

@@ -32,12 +32,10 @@ private:
     QList<QWidget *> readable() const
     {
         QList<QWidget *> children;
-        for (QObject *object : widget()->children()) {
-            auto *child = qobject_cast<QWidget *>(object);
-            if (child && !child->isWindow() && !child->isHidden() &&
+        for (QWidget *child : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow() && !child->isHidden() &&
                 !child->property(kDecorationProperty).toBool())
                 children.append(child);
-        }
         std::stable_sort(children.begin(), children.end(), [](QWidget *a, QWidget *b) {
             return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
         });
@@ -88,9 +86,9 @@ public:
     using QAccessibleWidget::text; // the name and description, beside the text itself
     QString text(int startOffset, int endOffset) const override
     {
-        return plainText().mid(startOffset, endOffset - startOffset);
+        return box()->toPlainText().mid(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return int(plainText().size()); }
+    int characterCount() const override { return int(box()->toPlainText().size()); }
     QRect characterRect(int offset) const override
     {
         QTextCursor at(box()->document());
@@ -115,7 +113,6 @@ public:
 
 private:
     QTextEdit *box() const { return static_cast<QTextEdit *>(widget()); }
-    QString plainText() const { return box()->toPlainText(); }
 };
 
 // Setting its value is a choice, exactly as a pick with the mouse.
@@ -189,9 +186,8 @@ public:
     QAccessible::State state() const override { return {}; }
 };
 
-// Qt 6.4 has no announcement; Orca 43 speaks a notification as it appears, whatever has the
-// focus and after what it is saying, and one in a status bar without naming its role. The window
-// does not list the status bar: it is no control, met only as its notification appears.
+// Qt 6.4 has no announcement; Orca 43 speaks a notification as it appears, after what it is
+// saying, and one in a status bar without naming its role. The window does not list the bar.
 class AnnouncementAccessible : public OutsideTheTreeAccessible
 {
 public:

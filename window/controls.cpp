@@ -21,8 +21,7 @@ enum Visibility
     Shown
 };
 
-// Every control takes the mouse over its whole rectangle, so that the window's own hover (over
-// the bare surface) never runs under one.
+// Every control takes the mouse over its rectangle: the window's hover is the bare surface's.
 void place(QWidget *widget, const char *name, const QRectF &r, const QFont &font,
            Visibility visibility)
 {
@@ -42,8 +41,6 @@ QLabel *label(QWidget *window, const char *name, const QRectF &r, const QString 
     auto *label = new QLabel(text, window);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setMargin(0);
-    label->setIndent(0);
     label->setAlignment(Qt::AlignTop | align);
     label->setCursor(Qt::ArrowCursor);
     colours::set(label, QPalette::WindowText, colours::fromBgr(fore));

@@ -106,16 +106,14 @@ LessonWindow::LessonWindow(int cueBeatMs)
     m_nextCue->start();
 }
 
-// A list still being typed into would commit its text as it loses the focus to the closing
-// window, and the choice would then draw on a surface already gone.
+// Typing left open would commit as the window closes, and draw on a surface already gone.
 LessonWindow::~LessonWindow()
 {
     m_lists->dropTyping();
     disconnect(m_lists, nullptr, this, nullptr);
 }
 
-// Before it is shown a window's position is its frame's, whose size is not known until the
-// window manager has framed it: the usual room for a frame stands in.
+// Until the window manager has framed the window, the usual room for a frame stands in.
 void LessonWindow::showFitted(double largestZoom, bool fullScreen)
 {
     const QRect available = screen()->availableGeometry();
@@ -129,8 +127,7 @@ void LessonWindow::showFitted(double largestZoom, bool fullScreen)
         toggleFullScreen();
 }
 
-// QWidget::move() on a shown window asks for a place of the client area, which openbox at a
-// scale factor of 3 took for the frame's, leaving the window where it was.
+// move() on a shown window places the client area, which openbox at scale 3 took for the frame.
 void LessonWindow::keepFrameOnScreen()
 {
     const QRect frame = frameGeometry();
@@ -139,8 +136,7 @@ void LessonWindow::keepFrameOnScreen()
         windowHandle()->setFramePosition(at);
 }
 
-// A page changed from the keyboard (a shortcut, or Space on a button) shows the focus ring, as
-// after Tab; Qt marks only a focus moved by Tab so.
+// A page changed from the keyboard shows the focus ring, as after Tab (Qt marks only Tab's).
 bool LessonWindow::pageChangedFromKeyboard(const LabelButton *button)
 {
     const bool fromKeyboard = !button->clickedByMouse();
@@ -333,8 +329,7 @@ QHash<const QWidget *, QSize> LessonWindow::textOverflows() const
     return found;
 }
 
-// At the designed size a few letters run a pixel or two past their labels: zoomed, a text may
-// run that far and a pixel of rounding, no further.
+// Zoomed, a text may run past its box as far as at the designed size, plus a pixel of rounding.
 bool LessonWindow::textsFit() const
 {
     const double zoom = design::view.zoom;

@@ -10,8 +10,8 @@ class BlinkingCue;
 class RuleBoard;
 struct Choice;
 
-// The lesson window: it hands each part of the lesson the controls it looks after, and turns
-// what the pupil does into what every part then shows. The teacher zooms it while it runs.
+// The lesson window: it hands each part its controls and turns what the pupil does into what
+// every part shows. The teacher zooms it while it runs.
 class LessonWindow : public QWidget
 {
     Q_OBJECT
