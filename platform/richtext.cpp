@@ -66,10 +66,9 @@ void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points)
     QTextCursor edit(box->document());
     edit.beginEditBlock();
     for (const QRegularExpressionMatch &found : radius.globalMatch(box->toPlainText())) {
-        QTextCursor digit(box->document());
-        digit.setPosition(int(found.capturedEnd()) - 1);
-        digit.setPosition(int(found.capturedEnd()), QTextCursor::KeepAnchor);
-        digit.mergeCharFormat(format);
+        edit.setPosition(int(found.capturedEnd()) - 1);
+        edit.setPosition(int(found.capturedEnd()), QTextCursor::KeepAnchor);
+        edit.mergeCharFormat(format);
     }
     edit.endEditBlock();
 }
@@ -87,10 +86,9 @@ void follow(QTextEdit *box)
     for (const QTextFragment &fragment : std::as_const(digits)) {
         QTextCharFormat format = fragment.charFormat();
         lower(box, format);
-        QTextCursor cursor(box->document());
-        cursor.setPosition(fragment.position());
-        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-        cursor.setCharFormat(format);
+        edit.setPosition(fragment.position());
+        edit.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        edit.setCharFormat(format);
     }
     edit.endEditBlock();
     // A size at which the text ran out of the box must not leave it scrolled.

@@ -58,7 +58,7 @@ FAULTS = [
     ("F50", "an out-of-range number is taken", "platform/choicelist.cpp", "value < m_first || value > m_last || ", "value < m_first - 1 || value > m_last + 1 || "),
     ("F51", "Enter does not press a button", "platform/labelbutton.cpp", "        click();\n        return;", "        return;"),
     ("F52", "keyboard Next leaves the focus on Back", "window/lessonwindow.cpp", "            m_lists->focusWaitingList(Qt::TabFocusReason);", "            ;"),
-    ("F53", "the lists lose their names to a screen reader", "window/accessibility.cpp", 'QT_TRANSLATE_NOOP("Accessibility", "Radius r1")', 'QT_TRANSLATE_NOOP("Accessibility", "r1")'),
+    ("F53", "the lists lose their names to a screen reader", "window/accessibility.cpp", 'Accessibility::tr("Radius r1")', 'Accessibility::tr("r1")'),
     ("F54", "the rule that holds carries no state", "window/accessibility.cpp", "            state.selected = holds.toBool();", "            state.selected = false;"),
     ("F55", "hidden controls read out", "window/accessibility.cpp", "!child->isWindow() && !child->isHidden() &&", "!child->isWindow() &&"),
     ("F56", "the figure described with the wrong rule", "figure/figure.cpp", ".arg(tr(kRelations[choice.rule() - 1]))", ".arg(tr(kRelations[choice.rule() % 5]))"),
@@ -84,7 +84,7 @@ FAULTS = [
     ("F76", "the printed window not centred", "print/printing.cpp", "    placed.moveCenter(printable.center());\n", ""),
     ("F77", "the heading not underlined", "window/controls.cpp", "font(\"Times New Roman\", 20.25, true, true, true)", "font(\"Times New Roman\", 20.25, true, true, false)"),
     ("F78", "a failed print says nothing", "print/printing.cpp", "    if (printed)\n        return;", "    if (true)\n        return;"),
-    ("F79", "the practice page announced in English in every language", "window/accessibility.cpp", 'QCoreApplication::translate("Accessibility", "The practice page.")', 'QStringLiteral("The practice page.")'),
+    ("F79", "the practice page announced in English in every language", "window/accessibility.cpp", 'Accessibility::tr("The practice page.")', 'QStringLiteral("The practice page.")'),
     ("F80", "the rules in English in every language", "rules/ruleboard.cpp", "richtext::write(box, tr(kRules[k]));", "richtext::write(box, QString::fromUtf8(kRules[k]));"),
     ("F81", "the system's LANGUAGE ignored", "app/language.cpp", 'const QString list = qEnvironmentVariable("LANGUAGE");', "const QString list;"),
     ("F82", "the print dialog in English in every language", "app/language.cpp", "        QCoreApplication::installTranslator(qt);", "        delete qt;"),
@@ -93,7 +93,7 @@ FAULTS = [
     ("F85", "F11 does nothing", "window/lessonwindow.cpp", "shortcut(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });", "shortcut(QKeySequence(Qt::Key_F11), [] {});"),
     ("F86", "Escape leaves full screen over a typed value", "platform/choicelist.cpp", "    if (event->key() == Qt::Key_Escape && lineEdit()->isModified()) {", "    if (event->key() == Qt::Key_Escape && lineEdit()->isModified() && false) {"),
     ("F87", "printed zoomed, not at true scale", "print/printing.cpp", "resolution / (design::kTwipsPerInch * design::pixelsPerTwip())", "resolution / (design::kTwipsPerInch * design::pixelsPerTwip() / design::view.zoom)"),
-    ("F88", "full screen not centred", "window/lessonwindow.cpp", "origin = QPoint((width() - lesson.width()) / 2, (height() - lesson.height()) / 2);", "origin = QPoint();"),
+    ("F88", "full screen not centred", "window/lessonwindow.cpp", "origin = QPoint(room.width() / 2, room.height() / 2);", "origin = QPoint();"),
 ]
 
 def run(build, fault):

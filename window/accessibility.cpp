@@ -224,6 +224,12 @@ private:
     Announcer *announcer() const { return object()->findChild<Announcer *>(); }
 };
 
+// What a screen reader says of the controls and the lesson's steps.
+struct Accessibility
+{
+    Q_DECLARE_TR_FUNCTIONS(Accessibility)
+};
+
 QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object)
 {
     if (className == QLatin1String("Announcer"))
@@ -258,35 +264,28 @@ void installAccessibleInterfaces()
 void describeForAssistiveTechnology(QWidget *window, const Controls &controls, RuleBoard *rules,
                                     Pages *pages, ChoiceLists *lists)
 {
-    const auto name = [](QWidget *control, const char *text, const char *description) {
-        control->setAccessibleName(QCoreApplication::translate("Accessibility", text));
-        control->setAccessibleDescription(
-            QCoreApplication::translate("Accessibility", description));
+    const auto name = [](QWidget *control, const QString &text, const QString &description) {
+        control->setAccessibleName(text);
+        control->setAccessibleDescription(description);
     };
     const ChoiceLists::Widgets &list = controls.lists;
     const LessonButtons::Widgets &button = controls.buttons;
     //: The name a screen reader gives the list of the radius r1; keep "r1" as written.
-    name(list.r1, QT_TRANSLATE_NOOP("Accessibility", "Radius r1"),
-         QT_TRANSLATE_NOOP("Accessibility",
-                           "The radius r1 of the circle with centre P, in centimetres"));
+    name(list.r1, Accessibility::tr("Radius r1"),
+         Accessibility::tr("The radius r1 of the circle with centre P, in centimetres"));
     //: The name a screen reader gives the list of the radius r2; keep "r2" as written.
-    name(list.r2, QT_TRANSLATE_NOOP("Accessibility", "Radius r2"),
-         QT_TRANSLATE_NOOP("Accessibility",
-                           "The radius r2 of the circle with centre Q, in centimetres"));
+    name(list.r2, Accessibility::tr("Radius r2"),
+         Accessibility::tr("The radius r2 of the circle with centre Q, in centimetres"));
     //: The name a screen reader gives the list of the distance PQ; keep "PQ" as written.
-    name(list.distance, QT_TRANSLATE_NOOP("Accessibility", "Distance PQ"),
-         QT_TRANSLATE_NOOP("Accessibility",
-                           "The distance PQ between the centres P and Q, in centimetres"));
+    name(list.distance, Accessibility::tr("Distance PQ"),
+         Accessibility::tr("The distance PQ between the centres P and Q, in centimetres"));
     //: A screen reader's name for the Next button, which may be longer than the button's label.
-    name(button.next, QT_TRANSLATE_NOOP("Accessibility", "Next"),
-         QT_TRANSLATE_NOOP("Accessibility", "Go on to the practice page"));
-    name(button.back, QT_TRANSLATE_NOOP("Accessibility", "Back"),
-         QT_TRANSLATE_NOOP("Accessibility", "Return to the introduction page"));
+    name(button.next, Accessibility::tr("Next"), Accessibility::tr("Go on to the practice page"));
+    name(button.back, Accessibility::tr("Back"),
+         Accessibility::tr("Return to the introduction page"));
     //: The Home button ends the lesson.
-    name(button.home, QT_TRANSLATE_NOOP("Accessibility", "Home"),
-         QT_TRANSLATE_NOOP("Accessibility", "End the lesson"));
-    name(button.print, QT_TRANSLATE_NOOP("Accessibility", "Print"),
-         QT_TRANSLATE_NOOP("Accessibility", "Print the window"));
+    name(button.home, Accessibility::tr("Home"), Accessibility::tr("End the lesson"));
+    name(button.print, Accessibility::tr("Print"), Accessibility::tr("Print the window"));
     for (QWidget *decoration : std::initializer_list<QWidget *>{
              list.r1Letter, list.r1Digit, list.r2Letter, list.r2Digit, list.distanceCaption,
              list.surroundings, controls.pages.frames})
@@ -330,12 +329,11 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
     QObject::connect(pages, &Pages::promptShown, announcer, &Announcer::promptShown);
     QObject::connect(button.next, &QAbstractButton::clicked, announcer, [announcer, outcome] {
         //: Spoken by a screen reader when the pupil reaches the practice page.
-        announcer->placeReached(QCoreApplication::translate("Accessibility", "The practice page."));
+        announcer->placeReached(Accessibility::tr("The practice page."));
         outcome();
     });
     QObject::connect(button.back, &QAbstractButton::clicked, announcer, [announcer] {
         //: Spoken by a screen reader when the pupil returns to the introduction.
-        announcer->placeReached(
-            QCoreApplication::translate("Accessibility", "The introduction page."));
+        announcer->placeReached(Accessibility::tr("The introduction page."));
     });
 }

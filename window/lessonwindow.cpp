@@ -231,16 +231,12 @@ void LessonWindow::zoomBy(int steps)
     const QSize frame = m_frameKnown ? frameGeometry().size() - size() : design::kFrame;
     const QSize room = screen()->availableGeometry().size() - frame;
     const double now = design::view.zoom;
-    double wanted = 1;
-    if (steps > 0) {
-        const auto next = std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), now);
-        if (next == std::end(kZoomSteps))
-            return;
-        wanted = *next;
-    } else if (steps < 0) {
-        const auto below = std::lower_bound(std::begin(kZoomSteps), std::end(kZoomSteps), now);
-        wanted = below == std::begin(kZoomSteps) ? kSmallestZoom : *(below - 1);
-    }
+    const double *next = std::ranges::upper_bound(kZoomSteps, now);
+    // The step below, or the smallest.
+    const double *below = std::max(std::ranges::lower_bound(kZoomSteps, now), kZoomSteps + 1) - 1;
+    if (steps > 0 && next == std::end(kZoomSteps))
+        return;
+    const double wanted = steps > 0 ? *next : steps < 0 ? *below : 1;
     const double zoom = fittingZoom(wanted, room);
     // Only ever a step in the direction asked for.
     if ((steps > 0 && zoom <= now) || (steps < 0 && zoom >= now))
@@ -251,13 +247,11 @@ void LessonWindow::zoomBy(int steps)
 
 void LessonWindow::setZoom(double zoom)
 {
-    QPoint origin;
+    design::view = {zoom, {}};
     if (isFullScreen()) {
-        design::view = {zoom, {}};
-        const QSize lesson = design::clientSize();
-        origin = QPoint((width() - lesson.width()) / 2, (height() - lesson.height()) / 2);
+        const QSize room = size() - design::clientSize();
+        design::view.origin = QPoint(room.width() / 2, room.height() / 2);
     }
-    design::view = {zoom, origin};
     design::follow(this);
     if (!isFullScreen())
         setFixedSize(design::clientSize());
