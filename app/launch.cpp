@@ -60,9 +60,8 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     heldMessages.append({type, QByteArray(context.category), text});
 }
 
-// Qt 6.4 draws widgets wrongly at a QT_SCALE_FACTOR below 1 (rich text as black bars, labels
-// lost), while the lesson's own zoom draws the same window smaller and whole: such a factor
-// becomes 1 and is returned as the largest zoom. Like Qt, it ignores what is no positive number.
+// Qt 6.4 draws widgets wrongly at a QT_SCALE_FACTOR below 1 (rich text as black bars): such a
+// factor becomes 1 and the lesson's largest zoom. Like Qt, it ignores what is no positive number.
 double takeScaleFactorBelowOne()
 {
     bool ok = false;

@@ -5,9 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-// A drop-down list of whole numbers with a placeholder in its editable field. A typed number is a
-// choice only once committed and only if it is an item; otherwise the field shows the last choice
-// again, so it never shows a value the lesson has not taken. Ctrl and Alt keys are the window's.
+// A drop-down list of whole numbers with a placeholder. A typed number counts once committed, if an
+// item; else the field shows the last choice again. Ctrl and Alt keys are the window's.
 class ChoiceList : public QComboBox
 {
     Q_OBJECT

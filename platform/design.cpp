@@ -26,11 +26,6 @@ double pixelsPerTwipAtZoomOne()
     return scale;
 }
 
-QRectF designedRect(const QWidget *widget)
-{
-    return widget->property(kRectProperty).toRectF();
-}
-
 void applyRect(QWidget *widget, const QRectF &r)
 {
     const QRect pixels = pixelRect(r.left(), r.top(), r.width(), r.height());
@@ -110,14 +105,14 @@ void place(QWidget *widget, const QRectF &twips)
 
 void moveTo(QWidget *widget, std::optional<double> leftCm, double topCm)
 {
-    QRectF r = designedRect(widget);
+    QRectF r = widget->property(kRectProperty).toRectF();
     r.moveTo(leftCm ? *leftCm * kTwipsPerCentimetre : r.left(), topCm * kTwipsPerCentimetre);
     place(widget, r);
 }
 
 void setHeight(QWidget *widget, double cm)
 {
-    QRectF r = designedRect(widget);
+    QRectF r = widget->property(kRectProperty).toRectF();
     r.setHeight(cm * kTwipsPerCentimetre);
     place(widget, r);
 }

@@ -15,25 +15,19 @@
 
 namespace {
 
-QRectF placeOnPage(QSizeF trueSize, QRectF printable)
-{
-    if (trueSize.isEmpty() || printable.isEmpty())
-        return QRectF(printable.center(), QSizeF(0, 0));
-    const double scale = std::min(
-        {1.0, printable.width() / trueSize.width(), printable.height() / trueSize.height()});
-    QRectF placed(QPointF(0, 0), trueSize * scale);
-    placed.moveCenter(printable.center());
-    return placed;
-}
-
 // Centred and at true scale, so that pupils can check the figure with a ruler, unless too large.
 void drawAtTrueScale(QPainter &painter, QWidget *window, QPagedPaintDevice &device, int resolution)
 {
     // A window pixel measures 1 / (1440 * pixelsPerTwip) inch.
-    const QSizeF printable = device.pageLayout().paintRectPixels(resolution).size();
+    const QRectF printable(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size());
     const double dotsPerPixel = resolution / (design::kTwipsPerInch * design::pixelsPerTwip());
     const QSizeF size = window->size();
-    const QRectF placed = placeOnPage(size * dotsPerPixel, QRectF(QPointF(0, 0), printable));
+    const QSizeF trueSize = size * dotsPerPixel;
+    QRectF placed;
+    if (!trueSize.isEmpty() && !printable.isEmpty())
+        placed.setSize(trueSize * std::min({1.0, printable.width() / trueSize.width(),
+                                            printable.height() / trueSize.height()}));
+    placed.moveCenter(printable.center());
 
     // Rendered onto the printer, Qt would paint the window into a bitmap of the whole page; a
     // picture keeps every text a text, each font at its size in points.
@@ -134,11 +128,9 @@ bool Printing::printToFile(const QString &fileName, int copies)
     }
     // A device such as a printer's port or /dev/full is written directly.
     const QFileInfo target(fileName);
-    std::unique_ptr<QFileDevice> file;
-    if (target.exists() && !target.isFile())
-        file = std::make_unique<QFile>(fileName);
-    else
-        file = std::make_unique<QSaveFile>(fileName);
+    const std::unique_ptr<QFileDevice> file =
+        target.exists() && !target.isFile() ? std::unique_ptr<QFileDevice>(new QFile(fileName))
+                                            : std::make_unique<QSaveFile>(fileName);
     bool written =
         file->open(QIODevice::WriteOnly) && file->write(pdf.data()) == pdf.size() && file->flush();
     if (auto *whole = dynamic_cast<QSaveFile *>(file.get()); whole && written)

@@ -278,8 +278,7 @@ void LessonWindow::toggleFullScreen()
 {
     if (isFullScreen()) {
         showNormal();
-        setZoom(m_windowZoom);
-        return;
+        return setZoom(m_windowZoom);
     }
     m_windowZoom = design::view.zoom;
     setMinimumSize(0, 0);
