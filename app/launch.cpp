@@ -46,8 +46,7 @@ const char *guardedProgram = nullptr;
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage> heldMessages;
 
-// The only fatal message QApplication's construction gives is the platform's failure to start,
-// after which Qt would abort.
+// QApplication's only fatal message is the platform's failure to start; Qt would then abort.
 void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {

@@ -32,8 +32,8 @@ void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double p
     painter.drawText(toPixels(topLeftCm) + QPointF(0, QFontMetricsF(font).ascent()), text);
 }
 
-// A dot is blurred differently at every place it lands, and a stipple of them looks ragged; on
-// the device's pixel grid (by less than a pixel) every dot looks the same.
+// A dot is blurred differently wherever it lands: moved onto the device's pixel grid (by less
+// than a pixel), every dot of the stipple looks the same.
 QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
 {
     const QPointF device = toDevice.map(at);

@@ -15,8 +15,7 @@ class Figure : public QWidget
 public:
     explicit Figure(QWidget *parent);
 
-    // After a change of radius the centres and letters go first, under the circles and segment,
-    // and Q's dot is the same green as P's.
+    // After a change of radius the centres and letters go under the circles; Q's dot is P's green.
     void showChoice(const Choice &choice, bool radiusChanged);
 
 protected:

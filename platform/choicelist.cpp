@@ -38,7 +38,6 @@ ChoiceList::ChoiceList(const QString &placeholder, int first, int last, const QF
         if (index >= 0)
             emit chosen(m_first + index);
     });
-    setCursor(Qt::ArrowCursor);
     view()->installEventFilter(this);
 }
 

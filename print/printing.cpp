@@ -29,8 +29,7 @@ void drawAtTrueScale(QPainter &painter, QWidget *window, QPagedPaintDevice &devi
                                             printable.height() / trueSize.height()}));
     placed.moveCenter(printable.center());
 
-    // Rendered onto the printer, Qt would paint the window into a bitmap of the whole page; a
-    // picture keeps every text a text, each font at its size in points.
+    // A picture keeps every text a text; rendered onto the printer, Qt would paint a page bitmap.
     QPicture picture;
     {
         QPainter recorder(&picture);

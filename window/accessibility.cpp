@@ -153,8 +153,7 @@ public:
         const std::optional<int> value = list()->value();
         return value ? QVariant(*value) : QVariant();
     }
-    // AT-SPI hands over a double of any size; converted to int it would wrap (2^32 + 5 gives
-    // 5, NaN 0). Only a finite number that rounds to an item is a choice.
+    // AT-SPI hands over any double, which as an int would wrap (2^32 + 5 gives 5, NaN 0).
     void setCurrentValue(const QVariant &value) override
     {
         bool isNumber = false;
@@ -304,8 +303,7 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
         }
     });
 
-    // These connections come after the window's own, so the figure is drawn and described, and
-    // the page changed, when they run.
+    // After the window's own connections: the figure is drawn and the page changed when they run.
     auto *announcementBar = new QObject(window);
     announcementBar->setObjectName(QStringLiteral("announcementBar"));
     announcementBar->setProperty(kRoleProperty, QAccessible::StatusBar);
