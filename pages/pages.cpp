@@ -165,7 +165,6 @@ void Pages::writeMessage(const QString &text, bool centredWithSubscripts)
 {
     QTextEdit *line = m_texts.messageLine;
     richtext::write(line, text, centredWithSubscripts ? Qt::AlignHCenter : Qt::AlignLeft);
-    richtext::colourAll(line, colours::kBlue);
     if (centredWithSubscripts)
         richtext::lowerRadiusDigits(line, kSubscriptOffset);
     const bool appears = line->accessibleName() != text.simplified();

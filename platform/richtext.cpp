@@ -45,15 +45,6 @@ void write(QTextEdit *box, const QString &text, Qt::Alignment alignment)
     QTextCursor(box->document()).mergeBlockFormat(paragraph);
 }
 
-void colourAll(QTextEdit *box, const QColor &colour)
-{
-    QTextCursor all(box->document());
-    all.select(QTextCursor::Document);
-    QTextCharFormat format;
-    format.setForeground(colour);
-    all.mergeCharFormat(format);
-}
-
 void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points)
 {
     QTextCharFormat format;

@@ -64,7 +64,7 @@ FAULTS = [
     ("F56", "the figure described with the wrong rule", "figure/figure.cpp", ".arg(tr(kRelations[choice.rule() - 1]))", ".arg(tr(kRelations[choice.rule() % 5]))"),
     ("F57", "the title bar shows the display name", "app/launch.cpp", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));\n    QApplication::setApplicationDisplayName(QStringLiteral(\"Two Circles\"));"),
     ("F58", "a small screen cuts the window off", "window/lessonwindow.cpp", "                        available.size() - design::kFrame));", "                        QSize(1 << 20, 1 << 20)));"),
-    ("F59", "the message line red instead of blue", "pages/pages.cpp", "richtext::colourAll(line, colours::kBlue);", "richtext::colourAll(line, colours::kRed);"),
+    ("F59", "the message line red instead of blue", "window/controls.cpp", "paleGreen, Hidden, colours::kBlue);", "paleGreen, Hidden, colours::kRed);"),
     ("F60", "the bold note stays on the practice page", "rules/ruleboard.cpp", "    m_note->hide();\n", ""),
     ("F61", "subscript digits half as low as designed", "platform/richtext.cpp", "100.0 * format.intProperty(kDesignOffset)", "50.0 * format.intProperty(kDesignOffset)"),
     ("F62", "the prompts are not centred", "pages/pages.cpp", "centredWithSubscripts ? Qt::AlignHCenter : Qt::AlignLeft", "Qt::AlignLeft"),

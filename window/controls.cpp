@@ -62,7 +62,7 @@ LabelButton *button(QWidget *window, const char *name, const QRectF &r, const QS
 
 // One line that runs on to its edge rather than wrap into a second it would hide.
 QTextEdit *textBox(QWidget *window, const char *name, const QRectF &r, const QFont &font,
-                   quint32 back, bool shown = Shown)
+                   quint32 back, bool shown = Shown, const QColor &ink = colours::kBlack)
 {
     auto *box = new QTextEdit(window);
     box->setFrameShape(QFrame::NoFrame);
@@ -77,7 +77,7 @@ QTextEdit *textBox(QWidget *window, const char *name, const QRectF &r, const QFo
     box->viewport()->setMouseTracking(true);
     box->viewport()->setCursor(Qt::ArrowCursor);
     colours::set(box, QPalette::Base, colours::fromBgr(back), box->viewport());
-    colours::set(box, QPalette::Text, colours::kBlack, box->viewport());
+    colours::set(box, QPalette::Text, ink, box->viewport());
     place(box, name, r, font, shown);
     return box;
 }
@@ -159,8 +159,9 @@ Controls buildControls(QWidget *w)
     c.buttons.print->setCursor(Qt::PointingHandCursor);
 
     const QFont ruleFont = font("Times New Roman", 14.25);
-    c.pages.messageLine = textBox(w, "messageLine", {2280, 0, 10200, 435},
-                                  font("Trebuchet MS", 14.25, false, true), paleGreen, Hidden);
+    c.pages.messageLine =
+        textBox(w, "messageLine", {2280, 0, 10200, 435}, font("Trebuchet MS", 14.25, false, true),
+                paleGreen, Hidden, colours::kBlue);
     c.rules[0] = textBox(w, "rule1", {2580, 3720, 7680, 405}, ruleFont, paleGreen);
     c.rules[1] = textBox(w, "rule2", {2580, 4440, 7800, 405}, ruleFont, paleGreen);
     c.rules[4] = textBox(w, "rule5", {2580, 6600, 10800, 405}, ruleFont, paleGreen);
