@@ -132,8 +132,7 @@ void Figure::paintEvent(QPaintEvent *)
     if (!onScreen)
         return draw(painter, false);
     // Drawn once per choice and size (which the zoom sets); a repaint for a hover copies it.
-    if (m_drawn.isNull() || m_drawn.devicePixelRatio() != ratio ||
-        m_drawn.size() != size() * ratio) {
+    if (m_drawn.devicePixelRatio() != ratio || m_drawn.size() != size() * ratio) {
         m_drawn = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         m_drawn.setDevicePixelRatio(ratio);
         m_drawn.fill(Qt::transparent);

@@ -41,7 +41,7 @@ FAULTS = [
     ("F33", "guided start leaves r2 open", "lists/choicelists.cpp", "m_widgets.r2->setEnabled(m_widgets.r1->value().has_value());", "m_widgets.r2->setEnabled(true);"),
     ("F34", "choosing r1 leaves r2 closed", "lists/choicelists.cpp", "        m_widgets.r2->setEnabled(true);\n", ""),
     ("F35", "Back leaves Print", "window/lessonwindow.cpp", "    m_buttons->offerPrint(false);\n", ""),
-    ("F36", "resume leaves the focus elsewhere", "window/lessonwindow.cpp", "        m_lists->focusWaitingList(focusReason(fromKeyboard));\n", ""),
+    ("F36", "resume leaves the focus elsewhere", "window/lessonwindow.cpp", "        m_lists->focusWaitingList(fromKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);\n", ""),
     ("F37", "guided start keeps the frames full", "pages/pages.cpp", "setMiddleHeight(Frames::kShortHeight)", "setMiddleHeight(Frames::kFullHeight)"),
     ("F38", "one copy too few", "print/printing.cpp", "int copy = 1;", "int copy = 2;"),
     ("F39", "a cancelled dialog prints a page", "print/printing.cpp", "    if (dialog.exec() != QDialog::Accepted)\n        return;", "    dialog.exec();"),

@@ -31,11 +31,6 @@ QPoint framePlace(QPoint designed, QSize frame, const QRect &available)
             qMax(available.top(), qMin(designed.y(), available.bottom() + 1 - frame.height()))};
 }
 
-Qt::FocusReason focusReason(bool fromKeyboard)
-{
-    return fromKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason;
-}
-
 } // namespace
 
 LessonWindow::LessonWindow(int cueBeatMs)
@@ -154,7 +149,7 @@ void LessonWindow::showPractice()
     if (choice.complete()) {
         m_pages->showResume();
         showFigure(choice, false);
-        m_lists->focusWaitingList(focusReason(fromKeyboard));
+        m_lists->focusWaitingList(fromKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);
     } else {
         m_pages->showGuidedStart(choice.r1 && choice.r2);
         m_listCue->start();
@@ -184,8 +179,9 @@ void LessonWindow::showIntroduction()
     m_pages->showIntroduction();
     m_rules->placeForReading();
     if (fromKeyboard || focusLeavesWithPage)
-        m_buttons->offerNext(
-            focusReason(fromKeyboard || testAttribute(Qt::WA_KeyboardFocusChange)));
+        m_buttons->offerNext(fromKeyboard || testAttribute(Qt::WA_KeyboardFocusChange)
+                                 ? Qt::TabFocusReason
+                                 : Qt::OtherFocusReason);
     else
         m_buttons->offerNext();
     m_lists->close();
