@@ -60,7 +60,7 @@ FAULTS = [
     ("F52", "keyboard Next leaves the focus on Back", "window/lessonwindow.cpp", "            m_lists->focusWaitingList(Qt::TabFocusReason);", "            ;"),
     ("F53", "the lists lose their names to a screen reader", "window/accessibility.cpp", 'Accessibility::tr("Radius r1")', 'Accessibility::tr("r1")'),
     ("F54", "the rule that holds carries no state", "window/accessibility.cpp", "            state.selected = holds.toBool();", "            state.selected = false;"),
-    ("F55", "hidden controls read out", "window/accessibility.cpp", "!child->isWindow() && !child->isHidden() &&", "!child->isWindow() &&"),
+    ("F55", "hidden controls read out", "window/accessibility.cpp", "child->isWindow() || child->isHidden() ||", "child->isWindow() ||"),
     ("F56", "the figure described with the wrong rule", "figure/figure.cpp", ".arg(tr(kRelations[choice.rule() - 1]))", ".arg(tr(kRelations[choice.rule() % 5]))"),
     ("F57", "the title bar shows the display name", "app/launch.cpp", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));", "    QApplication::setApplicationName(QStringLiteral(\"two-circles\"));\n    QApplication::setApplicationDisplayName(QStringLiteral(\"Two Circles\"));"),
     ("F58", "a small screen cuts the window off", "window/lessonwindow.cpp", "                        available.size() - design::kFrame));", "                        QSize(1 << 20, 1 << 20)));"),

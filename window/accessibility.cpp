@@ -31,14 +31,13 @@ public:
 private:
     QList<QWidget *> readable() const
     {
-        QList<QWidget *> children;
-        for (QWidget *child : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (!child->isWindow() && !child->isHidden() &&
-                !child->property(kDecorationProperty).toBool())
-                children.append(child);
-        std::stable_sort(children.begin(), children.end(), [](QWidget *a, QWidget *b) {
-            return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+        QList<QWidget *> children = widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        children.removeIf([](const QWidget *child) {
+            return child->isWindow() || child->isHidden() ||
+                   child->property(kDecorationProperty).toBool();
         });
+        std::ranges::stable_sort(children, {},
+                                 [](const QWidget *w) { return std::pair(w->y(), w->x()); });
         return children;
     }
 };

@@ -8,7 +8,6 @@
 
 class BlinkingCue;
 class RuleBoard;
-struct Choice;
 
 // The lesson window: it hands each part its controls and turns what the pupil does into what
 // every part shows. The teacher zooms it while it runs.
