@@ -1,5 +1,6 @@
 #include "app/language.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -10,19 +11,6 @@
 namespace language {
 
 namespace {
-
-std::optional<QString> askedOnCommandLine(const QStringList &arguments)
-{
-    const QString option = QStringLiteral("--language");
-    std::optional<QString> asked;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments.at(i) == option)
-            asked = i + 1 < arguments.size() ? arguments.at(++i) : QString();
-        else if (arguments.at(i).startsWith(option + QLatin1Char('=')))
-            asked = arguments.at(i).mid(option.size() + 1);
-    }
-    return asked;
-}
 
 // "de-DE" and "de_DE.UTF-8" alike become "de_DE", as the translations' file names have it.
 QString fileCode(QString language)
@@ -52,7 +40,13 @@ bool isEnglish(const QString &language)
 
 QString install(const QStringList &arguments)
 {
-    const std::optional<QString> asked = askedOnCommandLine(arguments);
+    QCommandLineParser parser;
+    const QCommandLineOption option(QStringLiteral("language"), QString(), QStringLiteral("code"));
+    parser.addOption(option);
+    // Unknown options are no error here: the parse goes on to the end.
+    parser.parse(arguments);
+    const std::optional<QString> asked =
+        parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
     // A language named without a country stands for its usual one too: "pt" finds pt_BR.
     QStringList languages;
     for (const QString &wanted : asked ? QStringList{*asked} : systemLanguages())

@@ -46,8 +46,7 @@ const char *guardedProgram = nullptr;
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage> heldMessages;
 
-// The only fatal message QApplication's construction gives is the platform's failure to start,
-// after which Qt would abort.
+// QApplication's only fatal message is the platform's failure to start; Qt would then abort.
 void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
@@ -60,9 +59,8 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     heldMessages.append({type, QByteArray(context.category), text});
 }
 
-// Qt 6.4 draws widgets wrongly at a QT_SCALE_FACTOR below 1 (rich text as black bars, labels
-// lost), while the lesson's own zoom draws the same window smaller and whole: such a factor
-// becomes 1 and is returned as the largest zoom. Like Qt, it ignores what is no positive number.
+// Qt 6.4 draws widgets wrongly at a QT_SCALE_FACTOR below 1 (rich text as black bars): such a
+// factor becomes 1 and the lesson's largest zoom. Like Qt, it ignores what is no positive number.
 double takeScaleFactorBelowOne()
 {
     bool ok = false;

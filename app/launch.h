@@ -9,9 +9,8 @@ class QApplication;
 // What main() sets up around QApplication, so that the window opens whole on any desktop.
 namespace launch {
 
-// Without a session bus address libdbus autolaunches a bus that outlives the lesson and writes
-// ~/.dbus. An unset address becomes the user's bus at $XDG_RUNTIME_DIR/bus if one listens there
-// (a screen reader talks over it), or else one that connects to nothing.
+// Unset, libdbus autolaunches a bus that outlives the lesson and writes ~/.dbus: the address
+// becomes the user's bus at $XDG_RUNTIME_DIR/bus if one listens (screen readers), or else none.
 void avoidSessionBusAutolaunch();
 
 // QT_SCALE_FACTOR or QT_FONT_DPI as Qt is let read it: no positive finite number is dropped

@@ -5,9 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
-// The rule that holds, numbered as the lesson numbers its rules: (1) distance = sum of the radii,
-// (2) distance = their difference, (3) between the two, (4) below the difference, (5) above the
-// sum. Tested in that order, (5) before (4), the first that holds wins.
+// The rule that holds, numbered as the lesson's: (1) distance = sum, (2) = difference of the radii,
+// (3) between, (4) below the difference, (5) above the sum; tested in that order, (5) before (4).
 int relationRule(int distance, int sum, int difference);
 
 // In whole centimetres.
@@ -31,7 +30,6 @@ struct Choice
     QPointF centreQ() const { return {xQ(), kCentreLine}; }
 };
 
-// Whether (x, y) lies strictly inside both discs of a complete choice, in the stipple's own
-// arithmetic (single-precision differences, extended-precision squares, a double root kept as a
-// single), so that the same points are dotted on every machine. A point on a circle is outside.
+// Whether (x, y) lies strictly inside both discs of a complete choice (a point on a circle is
+// outside), in the stipple's own arithmetic, so that every machine dots the same points.
 bool insideBothDiscs(const Choice &choice, float x, float y);

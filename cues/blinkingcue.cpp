@@ -41,7 +41,6 @@ void BlinkingCue::dropSecondHalf()
 // A running half keeps its schedule, and one due at once would wipe out the style just shown.
 void BlinkingCue::handOver(QTimer &from, QTimer &to)
 {
-    to.stop();
     to.start();
     from.stop();
 }

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
-// A cue that flickers between two styles, each shown for one beat; each half hands the cue on to
-// the other, started afresh, so the halves alternate whoever starts or pauses the cue.
+// A cue flickering between two styles, a beat each; each half starts the other afresh, so the
+// halves alternate whoever starts or pauses the cue.
 class BlinkingCue : public QObject
 {
     Q_OBJECT

@@ -5,7 +5,6 @@
 #include "platform/richtext.h"
 
 #include <QPainter>
-#include <QStyle>
 
 namespace {
 
@@ -66,11 +65,9 @@ QSize HelpArrow::hintOverflow() const
 void HelpArrow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QPalette hint = palette();
-    hint.setColor(QPalette::WindowText, colours::fromBgr(0x00C000C0));
     painter.setFont(hintFont());
-    style()->drawItemText(&painter, hintBox(), kHintFlags, hint, true, hintText(),
-                          QPalette::WindowText);
+    painter.setPen(QColor(colours::fromBgr(0x00C000C0)));
+    painter.drawText(hintBox(), kHintFlags, hintText());
     for (const Edge &edge : kEdges) {
         const QPointF from(design::twipsToPixels(edge.x1), design::twipsToPixels(edge.y1));
         const QPointF to(design::twipsToPixels(edge.x2), design::twipsToPixels(edge.y2));

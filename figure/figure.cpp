@@ -32,8 +32,8 @@ void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double p
     painter.drawText(toPixels(topLeftCm) + QPointF(0, QFontMetricsF(font).ascent()), text);
 }
 
-// A dot is blurred differently at every place it lands, and a stipple of them looks ragged; on
-// the device's pixel grid (by less than a pixel) every dot looks the same.
+// A dot is blurred differently wherever it lands: moved onto the device's pixel grid (by less
+// than a pixel), every dot of the stipple looks the same.
 QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
 {
     const QPointF device = toDevice.map(at);
@@ -131,13 +131,11 @@ void Figure::paintEvent(QPaintEvent *)
                           qFuzzyCompare(painter.deviceTransform().m11(), ratio);
     if (!onScreen)
         return draw(painter, false);
-    // Drawn once per choice and zoom; a repaint for a control's hover copies it.
-    if (m_drawn.isNull() || m_drawn.devicePixelRatio() != ratio ||
-        m_drawnZoom != design::view().zoom || m_drawn.size() != size() * ratio) {
+    // Drawn once per choice and size (which the zoom sets); a repaint for a hover copies it.
+    if (m_drawn.devicePixelRatio() != ratio || m_drawn.size() != size() * ratio) {
         m_drawn = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         m_drawn.setDevicePixelRatio(ratio);
         m_drawn.fill(Qt::transparent);
-        m_drawnZoom = design::view().zoom;
         QPainter image(&m_drawn);
         draw(image, true);
     }
@@ -147,7 +145,7 @@ void Figure::paintEvent(QPaintEvent *)
 void Figure::draw(QPainter &painter, bool onScreen) const
 {
     // Positions are centimetres from the designed client area's top left.
-    painter.translate(QPointF(design::view().origin - pos()));
+    painter.translate(QPointF(design::view.origin - pos()));
     painter.setRenderHint(QPainter::Antialiasing, true);
     const int line = design::strokeWidth(2);
     const auto circlesAndSegment = [&] {

@@ -15,8 +15,7 @@ class Figure : public QWidget
 public:
     explicit Figure(QWidget *parent);
 
-    // After a change of radius the centres and letters go first, under the circles and segment,
-    // and Q's dot is the same green as P's.
+    // After a change of radius the centres and letters go under the circles; Q's dot is P's green.
     void showChoice(const Choice &choice, bool radiusChanged);
 
 protected:
@@ -28,9 +27,7 @@ private:
     Choice m_choice;
     bool m_radiusChanged = false;
     QImage m_drawn;
-    double m_drawnZoom = 0;
 };
 
-// The stipple's grid points inside both discs, each coordinate stepping as a single, so that the
-// same dots appear on every machine.
+// The stipple's grid points inside both discs, stepping in singles: the same dots on any machine.
 void forEachStipplePoint(const Choice &choice, const std::function<void(float x, float y)> &dot);

@@ -3,8 +3,7 @@
 #include "choice/choice.h"
 #include "platform/choicelist.h"
 
-// The three lists in which the pupil chooses r1, r2 and PQ, opening one after the other, with
-// their captions and the area around them.
+// The lists of r1, r2 and PQ, opening one after the other, their captions and the area round them.
 class ChoiceLists : public QObject
 {
     Q_OBJECT

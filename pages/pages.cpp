@@ -4,6 +4,7 @@
 #include "platform/design.h"
 #include "platform/richtext.h"
 
+#include <QPainter>
 #include <QTextEdit>
 
 namespace {
@@ -18,7 +19,50 @@ const char *const kInvitation =
 const char *const kContactLine =
     QT_TRANSLATE_NOOP("Pages", "Author:  lessons@example.org    Mobile:  07700 900461");
 
+struct Outline
+{
+    double left, top, width, height; // twips as designed
+    double heightFromMiddle;         // cm added to the middle frame's height
+    quint32 colour;
+    int penWidth;
+};
+
+const Outline kOutlines[] = {
+    {480, 600, 14295, 9975, 0, 0x0000683C, 4},     // middle
+    {540, 660, 14160, 9840, -0.25, 0x00808000, 1}, // inner
+    {360, 480, 14550, 10230, 0.4, 0x0000683C, 1},  // outer
+};
+
 } // namespace
+
+Frames::Frames(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    design::place(this, QRectF(QPointF(0, 0), design::kClientTwips));
+}
+
+void Frames::setMiddleHeight(double cm)
+{
+    m_middle = float(cm);
+    update();
+}
+
+void Frames::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (const Outline &outline : kOutlines) {
+        const double height = m_middle ? float(double(*m_middle) + outline.heightFromMiddle) *
+                                             design::kTwipsPerCentimetre
+                                       : outline.height;
+        const QRect box = design::pixelRect(outline.left, outline.top, outline.width, height);
+        // A wide border lies inside the rectangle.
+        const int width = design::strokeWidth(outline.penWidth);
+        const qreal half = width / 2.0;
+        painter.setPen(QPen(QColor(colours::fromBgr(outline.colour)), width, Qt::SolidLine,
+                            Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(box).adjusted(half, half, -half, -half));
+    }
+}
 
 // The window opens on the introduction in its designed layout, which Back does not restore.
 Pages::Pages(const Texts &texts, QObject *parent) : QObject(parent), m_texts(texts)
@@ -49,11 +93,11 @@ void Pages::showIntroduction()
     design::setPointSize(m_texts.heading, 20);
 
     m_texts.possibilities->show();
-    design::moveTopTo(m_texts.possibilities, 4.868);
+    design::moveTo(m_texts.possibilities, {}, 4.868);
     m_texts.firstSentence->show();
-    design::moveTopTo(m_texts.firstSentence, 2.752);
+    design::moveTo(m_texts.firstSentence, {}, 2.752);
     m_texts.secondSentence->show();
-    design::moveTopTo(m_texts.secondSentence, 3.598);
+    design::moveTo(m_texts.secondSentence, {}, 3.598);
 
     m_texts.promptLine->show();
     showInvitation();
@@ -100,7 +144,7 @@ void Pages::offerRearranging()
 
 void Pages::showInvitation()
 {
-    design::moveTopTo(m_texts.promptLine, 16);
+    design::moveTo(m_texts.promptLine, {}, 16);
     m_texts.promptLine->setText(tr(kInvitation));
     m_texts.messageLine->show();
     writeMessage(tr(kContactLine), false);
@@ -112,7 +156,7 @@ void Pages::hideIntroduction()
     m_texts.firstSentence->hide();
     m_texts.secondSentence->hide();
     m_texts.possibilities->hide();
-    design::moveTopTo(m_texts.promptLine, 0.106);
+    design::moveTo(m_texts.promptLine, {}, 0.106);
     m_texts.promptLine->hide();
 }
 
@@ -121,7 +165,6 @@ void Pages::writeMessage(const QString &text, bool centredWithSubscripts)
 {
     QTextEdit *line = m_texts.messageLine;
     richtext::write(line, text, centredWithSubscripts ? Qt::AlignHCenter : Qt::AlignLeft);
-    richtext::colourAll(line, colours::kBlue);
     if (centredWithSubscripts)
         richtext::lowerRadiusDigits(line, kSubscriptOffset);
     const bool appears = line->accessibleName() != text.simplified();

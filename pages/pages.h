@@ -1,10 +1,30 @@
 #pragma once
 
-#include "pages/frames.h"
-
 #include <QLabel>
 
+#include <optional>
+
 class QTextEdit;
+
+// Three nested rectangles round the lesson area; the others' heights follow the middle one's.
+class Frames : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Frames(QWidget *parent);
+
+    static constexpr double kFullHeight = 17.595;
+    static constexpr double kShortHeight = 7.595;
+    void setMiddleHeight(double cm);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Until a page sets it, each frame has its designed height.
+    std::optional<float> m_middle;
+};
 
 // The texts that make the lesson's two pages, and the frames round them.
 class Pages : public QObject

@@ -1,10 +1,7 @@
 #include "platform/choicelist.h"
 
-#include "platform/colours.h"
-
 #include <QAbstractItemView>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 namespace {
 
@@ -41,7 +38,6 @@ ChoiceList::ChoiceList(const QString &placeholder, int first, int last, const QF
         if (index >= 0)
             emit chosen(m_first + index);
     });
-    setCursor(Qt::ArrowCursor);
     view()->installEventFilter(this);
 }
 
@@ -53,11 +49,6 @@ bool ChoiceList::choose(int value)
     showLastChoice();
     emit chosen(value);
     return true;
-}
-
-void ChoiceList::setBackground(const QColor &colour)
-{
-    colours::set(this, QPalette::Base, colour, lineEdit());
 }
 
 void ChoiceList::commitTyped()

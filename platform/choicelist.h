@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QComboBox>
+#include "platform/colours.h"
 
-// A drop-down list of whole numbers with a placeholder in its editable field. A typed number is a
-// choice only once committed and only if it is an item; otherwise the field shows the last choice
-// again, so it never shows a value the lesson has not taken. Ctrl and Alt keys are the window's.
+#include <QComboBox>
+#include <QLineEdit>
+
+// A drop-down list of whole numbers with a placeholder. A typed number counts once committed, if an
+// item; else the field shows the last choice again. Ctrl and Alt keys are the window's.
 class ChoiceList : public QComboBox
 {
     Q_OBJECT
@@ -21,7 +23,7 @@ public:
     // Chooses as a pick would (for assistive tools); false if it is no item or the list is shut.
     bool choose(int value);
     void discardTyping();
-    void setBackground(const QColor &colour);
+    void setBackground(const QColor &c) { colours::set(this, QPalette::Base, c, lineEdit()); }
 
 signals:
     void chosen(int value);

@@ -12,14 +12,10 @@ namespace design {
 
 namespace {
 
-// One lesson window per program: its view is the program's.
-View currentView;
-
 constexpr char kRectProperty[] = "designRect";
 constexpr char kFontProperty[] = "designFont";
 
-// Fixed at the first call: the whole window is laid out on one scale, and Qt's device pixel
-// ratio, not this scale, takes care of high-density screens.
+// Fixed at the first call; Qt's device pixel ratio takes care of high-density screens.
 double pixelsPerTwipAtZoomOne()
 {
     static const double scale = [] {
@@ -30,15 +26,10 @@ double pixelsPerTwipAtZoomOne()
     return scale;
 }
 
-QRectF designedRect(const QWidget *widget)
-{
-    return widget->property(kRectProperty).toRectF();
-}
-
 void applyRect(QWidget *widget, const QRectF &r)
 {
     const QRect pixels = pixelRect(r.left(), r.top(), r.width(), r.height());
-    widget->setGeometry(pixels.translated(currentView.origin));
+    widget->setGeometry(pixels.translated(view.origin));
 }
 
 // The designed font, not the widget's, which holds every setting it inherited as if set.
@@ -58,22 +49,12 @@ double zoomedPoints(double points)
 {
     const double pixelsPerPoint = pixelsPerTwipAtZoomOne() * kTwipsPerInch / 72;
     const double designed = std::round(points * pixelsPerPoint);
-    return std::max(1.0, std::floor(designed * currentView.zoom + 1e-6)) / pixelsPerPoint;
-}
-
-View view()
-{
-    return currentView;
-}
-
-void setView(View view)
-{
-    currentView = view;
+    return std::max(1.0, std::floor(designed * view.zoom + 1e-6)) / pixelsPerPoint;
 }
 
 double pixelsPerTwip()
 {
-    return pixelsPerTwipAtZoomOne() * currentView.zoom;
+    return pixelsPerTwipAtZoomOne() * view.zoom;
 }
 
 int twipsToPixels(double twips)
@@ -94,12 +75,12 @@ QSize clientSize()
 
 int strokeWidth(int designed)
 {
-    return std::max(1, int(std::lround(designed * currentView.zoom)));
+    return std::max(1, int(std::lround(designed * view.zoom)));
 }
 
 QFont font(const char *face, double points, bool bold, bool italic, bool underline)
 {
-    static const bool substituted = [] {
+    [[maybe_unused]] static const bool substituted = [] {
         const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
         for (const char *family : {"Arial", "MS Sans Serif", "Trebuchet MS"})
             QFont::insertSubstitutions(QString::fromLatin1(family), sans);
@@ -108,7 +89,6 @@ QFont font(const char *face, double points, bool bold, bool italic, bool underli
             {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
         return true;
     }();
-    Q_UNUSED(substituted);
     QFont f(QString::fromLatin1(face));
     f.setPointSizeF(zoomedPoints(points));
     f.setBold(bold);
@@ -123,22 +103,18 @@ void place(QWidget *widget, const QRectF &twips)
     applyRect(widget, twips);
 }
 
-void moveTo(QWidget *widget, double leftCm, double topCm)
+void moveTo(QWidget *widget, std::optional<double> leftCm, double topCm)
 {
-    const QSizeF size = designedRect(widget).size();
-    place(widget, QRectF(QPointF(leftCm, topCm) * kTwipsPerCentimetre, size));
-}
-
-void moveTopTo(QWidget *widget, double topCm)
-{
-    const QRectF r = designedRect(widget);
-    place(widget, QRectF(r.left(), topCm * kTwipsPerCentimetre, r.width(), r.height()));
+    QRectF r = widget->property(kRectProperty).toRectF();
+    r.moveTo(leftCm ? *leftCm * kTwipsPerCentimetre : r.left(), topCm * kTwipsPerCentimetre);
+    place(widget, r);
 }
 
 void setHeight(QWidget *widget, double cm)
 {
-    const QRectF r = designedRect(widget);
-    place(widget, QRectF(r.left(), r.top(), r.width(), cm * kTwipsPerCentimetre));
+    QRectF r = widget->property(kRectProperty).toRectF();
+    r.setHeight(cm * kTwipsPerCentimetre);
+    place(widget, r);
 }
 
 void setFont(QWidget *widget, const QFont &designed)

@@ -4,10 +4,12 @@
 #include <QPoint>
 #include <QRect>
 
+#include <optional>
+
 class QWidget;
 
-// The window is designed in twips (1/1440 of a logical inch) and drawn at a zoom that can change
-// while it runs: every place, size, font and stroke follows the one view below.
+// The window is designed in twips (1/1440 logical inch) and drawn at a zoom that can change while
+// it runs: every place, size, font and stroke follows the one view below.
 namespace design {
 
 inline constexpr double kTwipsPerCentimetre = 567.0;
@@ -23,8 +25,8 @@ struct View
     double zoom = 1;
     QPoint origin;
 };
-View view();
-void setView(View view);
+// One lesson window per program: its view is the program's.
+inline View view;
 
 double pixelsPerTwip();
 int twipsToPixels(double twips);
@@ -44,8 +46,8 @@ QFont font(const char *face, double points, bool bold = false, bool italic = fal
 
 // Each control remembers its design, so that follow() can lay the window out again at a new view.
 void place(QWidget *widget, const QRectF &twips);
-void moveTo(QWidget *widget, double leftCm, double topCm);
-void moveTopTo(QWidget *widget, double topCm);
+// No left keeps the designed one.
+void moveTo(QWidget *widget, std::optional<double> leftCm, double topCm);
 void setHeight(QWidget *widget, double cm);
 void setFont(QWidget *widget, const QFont &designed);
 void setPointSize(QWidget *widget, double points);

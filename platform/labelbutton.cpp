@@ -1,10 +1,7 @@
 #include "platform/labelbutton.h"
 
-#include "platform/colours.h"
-
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOption>
 
 LabelButton::LabelButton(const QString &text, QWidget *parent) : QAbstractButton(parent)
 {
@@ -12,11 +9,6 @@ LabelButton::LabelButton(const QString &text, QWidget *parent) : QAbstractButton
     setBackgroundRole(QPalette::Window);
     setForegroundRole(QPalette::WindowText);
     setFocusPolicy(Qt::TabFocus);
-}
-
-void LabelButton::setTextColour(const QColor &colour)
-{
-    colours::set(this, QPalette::WindowText, colour);
 }
 
 void LabelButton::setBold(bool bold)
@@ -29,11 +21,9 @@ void LabelButton::setBold(bool bold)
 void LabelButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QStyleOption option;
-    option.initFrom(this);
     const int flags = Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap | Qt::TextForceLeftToRight;
-    style()->drawItemText(&painter, rect(), flags, option.palette, isEnabled(), text(),
-                          QPalette::WindowText);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), flags, text());
     // A dotted ring, plain to see on the pale window.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
@@ -43,10 +33,8 @@ void LabelButton::paintEvent(QPaintEvent *)
 
 void LabelButton::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
-        return;
-    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return click();
     QAbstractButton::keyPressEvent(event);
 }
 
@@ -55,11 +43,6 @@ void LabelButton::mouseReleaseEvent(QMouseEvent *event)
     m_mouseClick = true;
     QAbstractButton::mouseReleaseEvent(event);
     m_mouseClick = false;
-}
-
-void LabelButton::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    event->accept();
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent *event)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/colours.h"
+
 #include <QAbstractButton>
+#include <QMouseEvent>
 
 // A button that looks like a word-wrapped label, with a focus ring only for the keyboard. A
-// double-click is one click: its second press lands on whatever button the first put in its place.
+// double-click is one click: its second press would land on the button the first put there.
 class LabelButton : public QAbstractButton
 {
     Q_OBJECT
@@ -11,7 +14,7 @@ class LabelButton : public QAbstractButton
 public:
     LabelButton(const QString &text, QWidget *parent);
 
-    void setTextColour(const QColor &colour);
+    void setTextColour(const QColor &colour) { colours::set(this, QPalette::WindowText, colour); }
     void setBold(bool bold);
     // While clicked() is handled.
     bool clickedByMouse() const { return m_mouseClick; }
@@ -23,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:

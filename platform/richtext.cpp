@@ -45,15 +45,6 @@ void write(QTextEdit *box, const QString &text, Qt::Alignment alignment)
     QTextCursor(box->document()).mergeBlockFormat(paragraph);
 }
 
-void colourAll(QTextEdit *box, const QColor &colour)
-{
-    QTextCursor all(box->document());
-    all.select(QTextCursor::Document);
-    QTextCharFormat format;
-    format.setForeground(colour);
-    all.mergeCharFormat(format);
-}
-
 void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points)
 {
     QTextCharFormat format;
@@ -66,10 +57,9 @@ void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points)
     QTextCursor edit(box->document());
     edit.beginEditBlock();
     for (const QRegularExpressionMatch &found : radius.globalMatch(box->toPlainText())) {
-        QTextCursor digit(box->document());
-        digit.setPosition(int(found.capturedEnd()) - 1);
-        digit.setPosition(int(found.capturedEnd()), QTextCursor::KeepAnchor);
-        digit.mergeCharFormat(format);
+        edit.setPosition(int(found.capturedEnd()) - 1);
+        edit.setPosition(int(found.capturedEnd()), QTextCursor::KeepAnchor);
+        edit.mergeCharFormat(format);
     }
     edit.endEditBlock();
 }
@@ -87,10 +77,9 @@ void follow(QTextEdit *box)
     for (const QTextFragment &fragment : std::as_const(digits)) {
         QTextCharFormat format = fragment.charFormat();
         lower(box, format);
-        QTextCursor cursor(box->document());
-        cursor.setPosition(fragment.position());
-        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-        cursor.setCharFormat(format);
+        edit.setPosition(fragment.position());
+        edit.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        edit.setCharFormat(format);
     }
     edit.endEditBlock();
     // A size at which the text ran out of the box must not leave it scrolled.

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class QColor;
 class QFont;
 class QRect;
 class QSize;
@@ -15,7 +14,6 @@ namespace richtext {
 QSize overflow(const QFont &font, const QRect &box, int flags, const QString &text);
 
 void write(QTextEdit *box, const QString &text, Qt::Alignment alignment = Qt::AlignLeft);
-void colourAll(QTextEdit *box, const QColor &colour);
 void lowerRadiusDigits(QTextEdit *box, int offsetTwips, double points = 7);
 void follow(QTextEdit *box);
 

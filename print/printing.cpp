@@ -1,6 +1,6 @@
 #include "print/printing.h"
 
-#include "platform/truescale.h"
+#include "platform/design.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -8,16 +8,52 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
+
+namespace {
+
+// Centred and at true scale, so that pupils can check the figure with a ruler, unless too large.
+void drawAtTrueScale(QPainter &painter, QWidget *window, QPagedPaintDevice &device, int resolution)
+{
+    // A window pixel measures 1 / (1440 * pixelsPerTwip) inch.
+    const QRectF printable(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size());
+    const double dotsPerPixel = resolution / (design::kTwipsPerInch * design::pixelsPerTwip());
+    const QSizeF size = window->size();
+    const QSizeF trueSize = size * dotsPerPixel;
+    QRectF placed;
+    if (!trueSize.isEmpty() && !printable.isEmpty())
+        placed.setSize(trueSize * std::min({1.0, printable.width() / trueSize.width(),
+                                            printable.height() / trueSize.height()}));
+    placed.moveCenter(printable.center());
+
+    // A picture keeps every text a text; rendered onto the printer, Qt would paint a page bitmap.
+    QPicture picture;
+    {
+        QPainter recorder(&picture);
+        window->render(&recorder, QPoint(), QRegion(window->rect()),
+                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    const double pictureScaleX = double(device.logicalDpiX()) / picture.logicalDpiX();
+    const double pictureScaleY = double(device.logicalDpiY()) / picture.logicalDpiY();
+    painter.save();
+    painter.translate(placed.topLeft());
+    painter.scale(placed.width() / size.width() / pictureScaleX,
+                  placed.height() / size.height() / pictureScaleY);
+    painter.drawPicture(QPointF(0, 0), picture);
+    painter.restore();
+}
+
+} // namespace
 
 Printing::Printing(QWidget *window) : m_window(window) {}
 
 Printing::~Printing() = default;
 
-// Made on first use: looking up the system's printers costs time that a lesson which never prints
-// should not pay. Narrow margins let the window fit an A4 or Letter sheet at true scale.
+// Made on first use: a lesson that never prints does not wait for the system's printers. Narrow
+// margins let the window fit an A4 or Letter sheet at true scale.
 QPrinter &Printing::printer()
 {
     if (!m_printer) {
@@ -91,11 +127,9 @@ bool Printing::printToFile(const QString &fileName, int copies)
     }
     // A device such as a printer's port or /dev/full is written directly.
     const QFileInfo target(fileName);
-    std::unique_ptr<QFileDevice> file;
-    if (target.exists() && !target.isFile())
-        file = std::make_unique<QFile>(fileName);
-    else
-        file = std::make_unique<QSaveFile>(fileName);
+    const std::unique_ptr<QFileDevice> file =
+        target.exists() && !target.isFile() ? std::unique_ptr<QFileDevice>(new QFile(fileName))
+                                            : std::make_unique<QSaveFile>(fileName);
     bool written =
         file->open(QIODevice::WriteOnly) && file->write(pdf.data()) == pdf.size() && file->flush();
     if (auto *whole = dynamic_cast<QSaveFile *>(file.get()); whole && written)

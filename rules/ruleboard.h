@@ -6,8 +6,7 @@
 
 class QTextEdit;
 
-// The five rules, box k showing rule (k), and the note beneath them; on the practice page the
-// rule that holds is highlighted.
+// The five rules, box k showing rule (k), and the note beneath; the rule that holds highlighted.
 class RuleBoard : public QObject
 {
     Q_OBJECT

@@ -31,16 +31,13 @@ public:
 private:
     QList<QWidget *> readable() const
     {
-        QList<QWidget *> children;
-        for (QObject *object : widget()->children()) {
-            auto *child = qobject_cast<QWidget *>(object);
-            if (child && !child->isWindow() && !child->isHidden() &&
-                !child->property(kDecorationProperty).toBool())
-                children.append(child);
-        }
-        std::stable_sort(children.begin(), children.end(), [](QWidget *a, QWidget *b) {
-            return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+        QList<QWidget *> children = widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        children.removeIf([](const QWidget *child) {
+            return child->isWindow() || child->isHidden() ||
+                   child->property(kDecorationProperty).toBool();
         });
+        std::ranges::stable_sort(children, {},
+                                 [](const QWidget *w) { return std::pair(w->y(), w->x()); });
         return children;
     }
 };
@@ -70,15 +67,11 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
     }
 
-    void selection(int, int *startOffset, int *endOffset) const override
-    {
-        *startOffset = *endOffset = 0;
-    }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
@@ -88,9 +81,9 @@ public:
     using QAccessibleWidget::text; // the name and description, beside the text itself
     QString text(int startOffset, int endOffset) const override
     {
-        return plainText().mid(startOffset, endOffset - startOffset);
+        return box()->toPlainText().mid(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return int(plainText().size()); }
+    int characterCount() const override { return int(box()->toPlainText().size()); }
     QRect characterRect(int offset) const override
     {
         QTextCursor at(box()->document());
@@ -115,7 +108,6 @@ public:
 
 private:
     QTextEdit *box() const { return static_cast<QTextEdit *>(widget()); }
-    QString plainText() const { return box()->toPlainText(); }
 };
 
 // Setting its value is a choice, exactly as a pick with the mouse.
@@ -133,9 +125,8 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override
     {
@@ -158,8 +149,7 @@ public:
         const std::optional<int> value = list()->value();
         return value ? QVariant(*value) : QVariant();
     }
-    // AT-SPI hands over a double of any size; converted to int it would wrap (2^32 + 5 gives
-    // 5, NaN 0). Only a finite number that rounds to an item is a choice.
+    // AT-SPI hands over any double, which as an int would wrap (2^32 + 5 gives 5, NaN 0).
     void setCurrentValue(const QVariant &value) override
     {
         bool isNumber = false;
@@ -189,9 +179,8 @@ public:
     QAccessible::State state() const override { return {}; }
 };
 
-// Qt 6.4 has no announcement; Orca 43 speaks a notification as it appears, whatever has the
-// focus and after what it is saying, and one in a status bar without naming its role. The window
-// does not list the status bar: it is no control, met only as its notification appears.
+// Qt 6.4 has no announcement; Orca 43 speaks a notification as it appears, after what it is
+// saying, and one in a status bar without naming its role. The window does not list the bar.
 class AnnouncementAccessible : public OutsideTheTreeAccessible
 {
 public:
@@ -228,6 +217,12 @@ private:
     Announcer *announcer() const { return object()->findChild<Announcer *>(); }
 };
 
+// What a screen reader says of the controls and the lesson's steps.
+struct Accessibility
+{
+    Q_DECLARE_TR_FUNCTIONS(Accessibility)
+};
+
 QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object)
 {
     if (className == QLatin1String("Announcer"))
@@ -262,35 +257,28 @@ void installAccessibleInterfaces()
 void describeForAssistiveTechnology(QWidget *window, const Controls &controls, RuleBoard *rules,
                                     Pages *pages, ChoiceLists *lists)
 {
-    const auto name = [](QWidget *control, const char *text, const char *description) {
-        control->setAccessibleName(QCoreApplication::translate("Accessibility", text));
-        control->setAccessibleDescription(
-            QCoreApplication::translate("Accessibility", description));
+    const auto name = [](QWidget *control, const QString &text, const QString &description) {
+        control->setAccessibleName(text);
+        control->setAccessibleDescription(description);
     };
     const ChoiceLists::Widgets &list = controls.lists;
     const LessonButtons::Widgets &button = controls.buttons;
     //: The name a screen reader gives the list of the radius r1; keep "r1" as written.
-    name(list.r1, QT_TRANSLATE_NOOP("Accessibility", "Radius r1"),
-         QT_TRANSLATE_NOOP("Accessibility",
-                           "The radius r1 of the circle with centre P, in centimetres"));
+    name(list.r1, Accessibility::tr("Radius r1"),
+         Accessibility::tr("The radius r1 of the circle with centre P, in centimetres"));
     //: The name a screen reader gives the list of the radius r2; keep "r2" as written.
-    name(list.r2, QT_TRANSLATE_NOOP("Accessibility", "Radius r2"),
-         QT_TRANSLATE_NOOP("Accessibility",
-                           "The radius r2 of the circle with centre Q, in centimetres"));
+    name(list.r2, Accessibility::tr("Radius r2"),
+         Accessibility::tr("The radius r2 of the circle with centre Q, in centimetres"));
     //: The name a screen reader gives the list of the distance PQ; keep "PQ" as written.
-    name(list.distance, QT_TRANSLATE_NOOP("Accessibility", "Distance PQ"),
-         QT_TRANSLATE_NOOP("Accessibility",
-                           "The distance PQ between the centres P and Q, in centimetres"));
+    name(list.distance, Accessibility::tr("Distance PQ"),
+         Accessibility::tr("The distance PQ between the centres P and Q, in centimetres"));
     //: A screen reader's name for the Next button, which may be longer than the button's label.
-    name(button.next, QT_TRANSLATE_NOOP("Accessibility", "Next"),
-         QT_TRANSLATE_NOOP("Accessibility", "Go on to the practice page"));
-    name(button.back, QT_TRANSLATE_NOOP("Accessibility", "Back"),
-         QT_TRANSLATE_NOOP("Accessibility", "Return to the introduction page"));
+    name(button.next, Accessibility::tr("Next"), Accessibility::tr("Go on to the practice page"));
+    name(button.back, Accessibility::tr("Back"),
+         Accessibility::tr("Return to the introduction page"));
     //: The Home button ends the lesson.
-    name(button.home, QT_TRANSLATE_NOOP("Accessibility", "Home"),
-         QT_TRANSLATE_NOOP("Accessibility", "End the lesson"));
-    name(button.print, QT_TRANSLATE_NOOP("Accessibility", "Print"),
-         QT_TRANSLATE_NOOP("Accessibility", "Print the window"));
+    name(button.home, Accessibility::tr("Home"), Accessibility::tr("End the lesson"));
+    name(button.print, Accessibility::tr("Print"), Accessibility::tr("Print the window"));
     for (QWidget *decoration : std::initializer_list<QWidget *>{
              list.r1Letter, list.r1Digit, list.r2Letter, list.r2Digit, list.distanceCaption,
              list.surroundings, controls.pages.frames})
@@ -311,8 +299,7 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
         }
     });
 
-    // These connections come after the window's own, so the figure is drawn and described, and
-    // the page changed, when they run.
+    // After the window's own connections: the figure is drawn and the page changed when they run.
     auto *announcementBar = new QObject(window);
     announcementBar->setObjectName(QStringLiteral("announcementBar"));
     announcementBar->setProperty(kRoleProperty, QAccessible::StatusBar);
@@ -334,12 +321,11 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
     QObject::connect(pages, &Pages::promptShown, announcer, &Announcer::promptShown);
     QObject::connect(button.next, &QAbstractButton::clicked, announcer, [announcer, outcome] {
         //: Spoken by a screen reader when the pupil reaches the practice page.
-        announcer->placeReached(QCoreApplication::translate("Accessibility", "The practice page."));
+        announcer->placeReached(Accessibility::tr("The practice page."));
         outcome();
     });
     QObject::connect(button.back, &QAbstractButton::clicked, announcer, [announcer] {
         //: Spoken by a screen reader when the pupil returns to the introduction.
-        announcer->placeReached(
-            QCoreApplication::translate("Accessibility", "The introduction page."));
+        announcer->placeReached(Accessibility::tr("The introduction page."));
     });
 }

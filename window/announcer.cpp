@@ -29,13 +29,9 @@ void Announcer::tellSoon()
 
 void Announcer::tell()
 {
-    QStringList words = m_prompts;
-    for (const QString &first : {m_outcome, m_place})
-        if (!first.isEmpty())
-            words.prepend(first);
-    m_place.clear();
-    m_outcome.clear();
-    m_prompts.clear();
+    QStringList words{std::exchange(m_place, {}), std::exchange(m_outcome, {})};
+    words += std::exchange(m_prompts, {});
+    words.removeAll(QString());
     m_due = false;
     if (words.isEmpty())
         return;

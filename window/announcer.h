@@ -3,8 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
-// What a screen reader is told after a step of the lesson: together, each part once, when the
-// step and the focus it moves have settled.
+// What a screen reader is told after a step: each part once, once the step and focus settle.
 class Announcer : public QObject
 {
     Q_OBJECT

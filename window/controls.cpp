@@ -15,48 +15,39 @@
 
 namespace {
 
-enum Visibility
-{
-    Hidden,
-    Shown
-};
+constexpr bool Hidden = false, Shown = true;
 
-// Every control takes the mouse over its whole rectangle, so that the window's own hover (over
-// the bare surface) never runs under one.
-void place(QWidget *widget, const char *name, const QRectF &r, const QFont &font,
-           Visibility visibility)
+// Every control takes the mouse over its rectangle: the window's hover is the bare surface's.
+void place(QWidget *widget, const char *name, const QRectF &r, const QFont &font, bool shown)
 {
     widget->setObjectName(QString::fromLatin1(name));
     design::setFont(widget, font);
     design::place(widget, r);
     widget->setMouseTracking(true);
     widget->setAttribute(Qt::WA_NoMousePropagation);
-    widget->setVisible(visibility == Shown);
+    widget->setVisible(shown);
 }
 
 // A label draws only its letters unless it has a background colour.
 QLabel *label(QWidget *window, const char *name, const QRectF &r, const QString &text,
               const QFont &font, quint32 fore, std::optional<quint32> back, Qt::Alignment align,
-              Visibility visibility)
+              bool shown)
 {
     auto *label = new QLabel(text, window);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setMargin(0);
-    label->setIndent(0);
     label->setAlignment(Qt::AlignTop | align);
-    label->setCursor(Qt::ArrowCursor);
     colours::set(label, QPalette::WindowText, colours::fromBgr(fore));
     if (back) {
         colours::set(label, QPalette::Window, colours::fromBgr(*back));
         label->setAutoFillBackground(true);
     }
-    place(label, name, r, font, visibility);
+    place(label, name, r, font, shown);
     return label;
 }
 
 LabelButton *button(QWidget *window, const char *name, const QRectF &r, const QString &text,
-                    Qt::Key key, Visibility visibility, bool opaque = false)
+                    Qt::Key key, bool shown, bool opaque = false)
 {
     auto *button = new LabelButton(text, window);
     button->setShortcut(QKeySequence(Qt::ALT | key));
@@ -65,13 +56,13 @@ LabelButton *button(QWidget *window, const char *name, const QRectF &r, const QS
         colours::set(button, QPalette::Window, colours::kPaleGreen);
         button->setAutoFillBackground(true);
     }
-    place(button, name, r, design::font("Arial", 9.75), visibility);
+    place(button, name, r, design::font("Arial", 9.75), shown);
     return button;
 }
 
 // One line that runs on to its edge rather than wrap into a second it would hide.
 QTextEdit *textBox(QWidget *window, const char *name, const QRectF &r, const QFont &font,
-                   quint32 back, Visibility visibility = Shown)
+                   quint32 back, bool shown = Shown, const QColor &ink = colours::kBlack)
 {
     auto *box = new QTextEdit(window);
     box->setFrameShape(QFrame::NoFrame);
@@ -80,15 +71,14 @@ QTextEdit *textBox(QWidget *window, const char *name, const QRectF &r, const QFo
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::NoTextInteraction);
     box->setFocusPolicy(Qt::NoFocus);
-    box->setAcceptRichText(false);
     box->setUndoRedoEnabled(false);
     box->document()->setDocumentMargin(1);
     box->setWordWrapMode(QTextOption::NoWrap);
     box->viewport()->setMouseTracking(true);
     box->viewport()->setCursor(Qt::ArrowCursor);
     colours::set(box, QPalette::Base, colours::fromBgr(back), box->viewport());
-    colours::set(box, QPalette::Text, colours::kBlack, box->viewport());
-    place(box, name, r, font, visibility);
+    colours::set(box, QPalette::Text, ink, box->viewport());
+    place(box, name, r, font, shown);
     return box;
 }
 
@@ -169,8 +159,9 @@ Controls buildControls(QWidget *w)
     c.buttons.print->setCursor(Qt::PointingHandCursor);
 
     const QFont ruleFont = font("Times New Roman", 14.25);
-    c.pages.messageLine = textBox(w, "messageLine", {2280, 0, 10200, 435},
-                                  font("Trebuchet MS", 14.25, false, true), paleGreen, Hidden);
+    c.pages.messageLine =
+        textBox(w, "messageLine", {2280, 0, 10200, 435}, font("Trebuchet MS", 14.25, false, true),
+                paleGreen, Hidden, colours::kBlue);
     c.rules[0] = textBox(w, "rule1", {2580, 3720, 7680, 405}, ruleFont, paleGreen);
     c.rules[1] = textBox(w, "rule2", {2580, 4440, 7800, 405}, ruleFont, paleGreen);
     c.rules[4] = textBox(w, "rule5", {2580, 6600, 10800, 405}, ruleFont, paleGreen);

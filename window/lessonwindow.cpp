@@ -31,17 +31,12 @@ QPoint framePlace(QPoint designed, QSize frame, const QRect &available)
             qMax(available.top(), qMin(designed.y(), available.bottom() + 1 - frame.height()))};
 }
 
-Qt::FocusReason focusReason(bool fromKeyboard)
-{
-    return fromKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason;
-}
-
 } // namespace
 
 LessonWindow::LessonWindow(int cueBeatMs)
     // The accessible interfaces come first: Qt keeps the one it makes for a control. The controls
     // are made at the designed size, whatever an earlier window was zoomed to.
-    : m_controls((design::setView({}), setProperty(kRoleProperty, QAccessible::Window),
+    : m_controls((design::view = {}, setProperty(kRoleProperty, QAccessible::Window),
                   installAccessibleInterfaces(), buildControls(this))),
       m_printing(this)
 {
@@ -73,7 +68,7 @@ LessonWindow::LessonWindow(int cueBeatMs)
     connect(m_lists, &ChoiceLists::radiusChosen, this, &LessonWindow::takeRadius);
     connect(m_lists, &ChoiceLists::distanceChosen, this, &LessonWindow::takeDistance);
     connect(m_lists, &ChoiceLists::approached, this, [this] {
-        if (m_page == Page::Practice && m_lists->choice().complete())
+        if (m_onPractice && m_lists->choice().complete())
             m_controls.helpArrow->show();
     });
     connect(m_buttons, &LessonButtons::nextPointedAt, m_nextCue, &BlinkingCue::stop);
@@ -106,16 +101,14 @@ LessonWindow::LessonWindow(int cueBeatMs)
     m_nextCue->start();
 }
 
-// A list still being typed into would commit its text as it loses the focus to the closing
-// window, and the choice would then draw on a surface already gone.
+// Typing left open would commit as the window closes, and draw on a surface already gone.
 LessonWindow::~LessonWindow()
 {
     m_lists->dropTyping();
     disconnect(m_lists, nullptr, this, nullptr);
 }
 
-// Before it is shown a window's position is its frame's, whose size is not known until the
-// window manager has framed it: the usual room for a frame stands in.
+// Until the window manager has framed the window, the usual room for a frame stands in.
 void LessonWindow::showFitted(double largestZoom, bool fullScreen)
 {
     const QRect available = screen()->availableGeometry();
@@ -129,8 +122,7 @@ void LessonWindow::showFitted(double largestZoom, bool fullScreen)
         toggleFullScreen();
 }
 
-// QWidget::move() on a shown window asks for a place of the client area, which openbox at a
-// scale factor of 3 took for the frame's, leaving the window where it was.
+// move() on a shown window places the client area, which openbox at scale 3 took for the frame.
 void LessonWindow::keepFrameOnScreen()
 {
     const QRect frame = frameGeometry();
@@ -139,8 +131,7 @@ void LessonWindow::keepFrameOnScreen()
         windowHandle()->setFramePosition(at);
 }
 
-// A page changed from the keyboard (a shortcut, or Space on a button) shows the focus ring, as
-// after Tab; Qt marks only a focus moved by Tab so.
+// A page changed from the keyboard shows the focus ring, as after Tab (Qt marks only Tab's).
 bool LessonWindow::pageChangedFromKeyboard(const LabelButton *button)
 {
     const bool fromKeyboard = !button->clickedByMouse();
@@ -152,13 +143,13 @@ bool LessonWindow::pageChangedFromKeyboard(const LabelButton *button)
 void LessonWindow::showPractice()
 {
     const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.next);
-    m_page = Page::Practice;
+    m_onPractice = true;
     m_lists->open();
     const Choice choice = m_lists->choice();
     if (choice.complete()) {
         m_pages->showResume();
         showFigure(choice, false);
-        m_lists->focusWaitingList(focusReason(fromKeyboard));
+        m_lists->focusWaitingList(fromKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);
     } else {
         m_pages->showGuidedStart(choice.r1 && choice.r2);
         m_listCue->start();
@@ -175,7 +166,7 @@ void LessonWindow::showPractice()
 void LessonWindow::showIntroduction()
 {
     const bool fromKeyboard = pageChangedFromKeyboard(m_controls.buttons.back);
-    m_page = Page::Introduction;
+    m_onPractice = false;
     const QWidget *focused = focusWidget();
     const bool focusLeavesWithPage =
         focused && focused != m_controls.buttons.home && focused != m_controls.buttons.next;
@@ -188,8 +179,9 @@ void LessonWindow::showIntroduction()
     m_pages->showIntroduction();
     m_rules->placeForReading();
     if (fromKeyboard || focusLeavesWithPage)
-        m_buttons->offerNext(
-            focusReason(fromKeyboard || testAttribute(Qt::WA_KeyboardFocusChange)));
+        m_buttons->offerNext(fromKeyboard || testAttribute(Qt::WA_KeyboardFocusChange)
+                                 ? Qt::TabFocusReason
+                                 : Qt::OtherFocusReason);
     else
         m_buttons->offerNext();
     m_lists->close();
@@ -234,17 +226,13 @@ void LessonWindow::zoomBy(int steps)
         return;
     const QSize frame = m_frameKnown ? frameGeometry().size() - size() : design::kFrame;
     const QSize room = screen()->availableGeometry().size() - frame;
-    const double now = design::view().zoom;
-    double wanted = 1;
-    if (steps > 0) {
-        const auto next = std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), now);
-        if (next == std::end(kZoomSteps))
-            return;
-        wanted = *next;
-    } else if (steps < 0) {
-        const auto below = std::lower_bound(std::begin(kZoomSteps), std::end(kZoomSteps), now);
-        wanted = below == std::begin(kZoomSteps) ? kSmallestZoom : *(below - 1);
-    }
+    const double now = design::view.zoom;
+    const double *next = std::ranges::upper_bound(kZoomSteps, now);
+    // The step below, or the smallest.
+    const double *below = std::max(std::ranges::lower_bound(kZoomSteps, now), kZoomSteps + 1) - 1;
+    if (steps > 0 && next == std::end(kZoomSteps))
+        return;
+    const double wanted = steps > 0 ? *next : steps < 0 ? *below : 1;
     const double zoom = fittingZoom(wanted, room);
     // Only ever a step in the direction asked for.
     if ((steps > 0 && zoom <= now) || (steps < 0 && zoom >= now))
@@ -255,13 +243,11 @@ void LessonWindow::zoomBy(int steps)
 
 void LessonWindow::setZoom(double zoom)
 {
-    QPoint origin;
+    design::view = {zoom, {}};
     if (isFullScreen()) {
-        design::setView({zoom, {}});
-        const QSize lesson = design::clientSize();
-        origin = QPoint((width() - lesson.width()) / 2, (height() - lesson.height()) / 2);
+        const QSize room = size() - design::clientSize();
+        design::view.origin = QPoint(room.width() / 2, room.height() / 2);
     }
-    design::setView({zoom, origin});
     design::follow(this);
     if (!isFullScreen())
         setFixedSize(design::clientSize());
@@ -271,11 +257,11 @@ void LessonWindow::setZoom(double zoom)
 // Down from the largest in hundredths to where the lesson fits the room and every text its box.
 double LessonWindow::fittingZoom(double largest, QSize room)
 {
-    const QSizeF atOne = design::kClientTwips * (design::pixelsPerTwip() / design::view().zoom);
+    const QSizeF atOne = design::kClientTwips * (design::pixelsPerTwip() / design::view.zoom);
     for (double zoom =
              std::min({largest, room.width() / atOne.width(), room.height() / atOne.height()});
          zoom > kSmallestZoom; zoom = std::ceil(zoom * 100 - 1 - 1e-9) / 100) {
-        design::setView({zoom, {}});
+        design::view = {zoom, {}};
         design::follow(this);
         const QSize lesson = design::clientSize();
         if (lesson.width() <= room.width() && lesson.height() <= room.height() && textsFit())
@@ -289,10 +275,9 @@ void LessonWindow::toggleFullScreen()
     if (isFullScreen()) {
         showNormal();
         setZoom(m_windowZoom);
-        windowHandle()->setFramePosition(m_windowFrame);
-        return;
+        return windowHandle()->setFramePosition(m_windowFrame);
     }
-    m_windowZoom = design::view().zoom;
+    m_windowZoom = design::view.zoom;
     m_windowFrame = frameGeometry().topLeft();
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -335,11 +320,10 @@ QHash<const QWidget *, QSize> LessonWindow::textOverflows() const
     return found;
 }
 
-// At the designed size a few letters run a pixel or two past their labels: zoomed, a text may
-// run that far and a pixel of rounding, no further.
+// Zoomed, a text may run past its box as far as at the designed size, plus a pixel of rounding.
 bool LessonWindow::textsFit() const
 {
-    const double zoom = design::view().zoom;
+    const double zoom = design::view.zoom;
     const QHash<const QWidget *, QSize> now = textOverflows();
     for (auto it = now.cbegin(); it != now.cend(); ++it) {
         const QSize designed = m_designedOverflows.value(it.key());

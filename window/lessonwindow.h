@@ -8,10 +8,9 @@
 
 class BlinkingCue;
 class RuleBoard;
-struct Choice;
 
-// The lesson window: it hands each part of the lesson the controls it looks after, and turns
-// what the pupil does into what every part then shows. The teacher zooms it while it runs.
+// The lesson window: it hands each part its controls and turns what the pupil does into what
+// every part shows. The teacher zooms it while it runs.
 class LessonWindow : public QWidget
 {
     Q_OBJECT
@@ -34,12 +33,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Page
-    {
-        Introduction,
-        Practice
-    };
-
     bool pageChangedFromKeyboard(const LabelButton *button);
     void showPractice();
     void showIntroduction();
@@ -64,7 +57,7 @@ private:
     BlinkingCue *m_nextCue;
     BlinkingCue *m_listCue;
     // The page shown, which the window keeps itself rather than reading it off a button.
-    Page m_page = Page::Introduction;
+    bool m_onPractice = false;
     QHash<const QWidget *, QSize> m_designedOverflows;
     double m_windowZoom = 1;
     QPoint m_windowFrame;
