@@ -83,7 +83,6 @@ private slots:
             QTest::newRow(name) << keys << figure << QString(first) << QString(after);
         };
         row("Ctrl+Q", Qt::CTRL | Qt::Key_Q, false, "pop-up", "ended");
-        row("Alt+H", Qt::ALT | Qt::Key_H, true, "pop-up", "ended");
         row("Alt+F4", Qt::ALT | Qt::Key_F4, false, "pop-up", "ended");
         row("Alt+B", Qt::ALT | Qt::Key_B, true, "pop-up", "introduction");
         row("Alt+P", Qt::ALT | Qt::Key_P, true, "pop-up", "printed");
@@ -93,7 +92,6 @@ private slots:
         row("Alt+X, pop-up closed", Qt::ALT | Qt::Key_X, false, "nothing", "practice");
         row("Ctrl+Q, typed", Qt::CTRL | Qt::Key_Q, true, "typed", "ended");
         row("Alt+H, typed", Qt::ALT | Qt::Key_H, true, "typed", "ended");
-        row("Alt+F4, typed", Qt::ALT | Qt::Key_F4, true, "typed", "ended");
         row("Alt+B, typed", Qt::ALT | Qt::Key_B, true, "typed", "introduction");
         row("Alt+P, typed", Qt::ALT | Qt::Key_P, true, "typed", "printed");
     }
