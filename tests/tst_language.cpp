@@ -74,9 +74,24 @@ QStringList cut(const QMap<QString, int> &now, const QMap<QString, int> &atDesig
     return cut;
 }
 
+// A lesson as the pupil sees it, `look` after each step: the introduction, the guided start, the
+// distance asked for, a figure with the help arrow out, and the introduction again.
+void overALesson(Pupil &pupil, const std::function<void()> &look)
+{
+    look();
+    pupil.next();
+    look();
+    pupil.choose({3, 2});
+    look();
+    pupil.pick("distance", 4);
+    pupil.pointNearLists();
+    look();
+    pupil.back();
+    look();
+}
+
 // The most each text runs past its control over a lesson at a zoom, reached with Ctrl+Minus or
-// Ctrl+Plus on the large screen: the introduction, the guided start, the distance asked for, a
-// figure and the introduction again. A zoom that cannot be reached reads as a cut window.
+// Ctrl+Plus on the large screen. A zoom that cannot be reached reads as a cut window.
 QMap<QString, int> overflowsOverALesson(double zoom)
 {
     Pupil pupil;
@@ -84,19 +99,10 @@ QMap<QString, int> overflowsOverALesson(double zoom)
     for (int step = 0; step < 5 && pupil.window().width() != widthAt(zoom); ++step)
         pupil.press(zoom < 1 ? Qt::Key_Minus : Qt::Key_Plus, Qt::ControlModifier);
     QMap<QString, int> most;
-    const auto measure = [&] {
+    overALesson(pupil, [&] {
         for (const auto &[name, overflow] : overflows(pupil).asKeyValueRange())
             most[name] = std::max(most.value(name, overflow), overflow);
-    };
-    measure();
-    pupil.next();
-    measure();
-    pupil.choose({3, 2});
-    measure();
-    pupil.pick("distance", 4);
-    measure();
-    pupil.back();
-    measure();
+    });
     return pupil.window().width() == widthAt(zoom) ? most : QMap<QString, int>{{"window", 99}};
 }
 
@@ -131,16 +137,7 @@ private slots:
             for (const QString &text : texts)
                 QVERIFY2(!text.contains(english), qPrintable(text));
         };
-        seenTranslated();
-        pupil.next();
-        seenTranslated();
-        pupil.choose({3, 2});
-        seenTranslated();
-        pupil.pick("distance", 4);
-        pupil.pointNearLists();
-        seenTranslated();
-        pupil.back();
-        seenTranslated();
+        overALesson(pupil, seenTranslated);
     }
 
     void theLessonSpeaksTheLanguageChosen_data()
