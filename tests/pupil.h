@@ -26,12 +26,9 @@ public:
     explicit Pupil(int cueBeatMs = kStill);
 
     LessonWindow &window() { return m_window; }
-    template <typename Widget = QWidget> Widget *control(const char *name)
-    {
-        return m_window.findChild<Widget *>(QString::fromLatin1(name));
-    }
-    ChoiceList *list(const char *name) { return control<ChoiceList>(name); }
-    QTextEdit *box(const char *name) { return control<QTextEdit>(name); }
+    QWidget *control(const char *name) { return m_window.findChild<QWidget *>(name); }
+    ChoiceList *list(const char *name) { return m_window.findChild<ChoiceList *>(name); }
+    QTextEdit *box(const char *name) { return m_window.findChild<QTextEdit *>(name); }
 
     // Clicks with the mouse.
     void click(const char *button) { QTest::mouseClick(control(button), Qt::LeftButton); }
@@ -53,10 +50,9 @@ public:
     // Typing into a list's field, without committing; then a key to the focused control.
     void type(const char *list, const QString &text);
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // The pointer moving over a control; over the bare window, low where no control lies; just
-    // below the lists, where the help arrow may come out.
+    // The pointer moving over a control (or the window); just below the lists, where the help
+    // arrow may come out.
     void point(const char *name, QPoint at = QPoint(-1, -1));
-    void pointAtBareWindow() { point(nullptr, QPoint(10, m_window.height() - 5)); }
     void pointNearLists()
     {
         point("surroundings", QPoint(5, control("surroundings")->height() - 3));

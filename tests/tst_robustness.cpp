@@ -1,13 +1,11 @@
-// What a pupil who does not do as expected meets: Tab straight after typing, values from every
-// route that are no item of the list, double-clicks, shortcuts pressed in a list while its pop-up
-// is open or a value is typed, and a print cancelled or failed. (The printed pages, at true
-// scale, are the renders'.)
+// What a pupil who does not do as expected meets: a paste too long, double-clicks, shortcuts
+// pressed in a list while its pop-up is open or a value is typed, and a print that fails. (Tab
+// after typing and the printed pages are the renders'; a cancelled print, the soak's; odd values
+// from a screen reader, the accessibility test's.)
 
 #include "pupil.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
-#include <QAccessibleValueInterface>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -17,45 +15,6 @@ class RobustnessTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Tab after a typed value goes on to the list that the value opened, r1 to r2 to PQ.
-    void tabAfterATypedValue()
-    {
-        Pupil pupil;
-        pupil.press(Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(pupil.focus(), "r1");
-        pupil.type("r1", "3");
-        pupil.press(Qt::Key_Tab);
-        QCOMPARE(pupil.text("r1"), QStringLiteral("3"));
-        QCOMPARE(pupil.focus(), "r2");
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
-        pupil.press(Qt::Key_Tab);
-        QCOMPARE(pupil.focus(), "distance");
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
-        pupil.press(Qt::Key_Return);
-        QCOMPARE(pupil.highlightedRule(), 3);
-        QVERIFY(pupil.shows("back"));
-    }
-
-    // A screen reader sets a number of any size through AT-SPI's Value interface; only one that
-    // rounds to an item of the list is a choice (converted to int, 2^32 + 5 would wrap to 5).
-    void aValueFromAScreenReader()
-    {
-        Pupil pupil;
-        pupil.practise({4, 1, 4});
-        const std::tuple<int, double, int> values[] = {
-            {2, 4294967296.0, 4}, {2, 4294967301.0, 4},  {2, 12.5, 4},
-            {2, qQNaN(), 4},      {2, qInf(), 4},        {2, 1e300, 4},
-            {0, 4294967299.0, 4}, {1, -4294967291.0, 1}, {2, 2.5, 3}};
-        for (const auto &[list, set, shown] : values) {
-            QAccessible::queryAccessibleInterface(pupil.list(kLists[list]))
-                ->valueInterface()
-                ->setCurrentValue(set);
-            QVERIFY2(pupil.text(kLists[list]) == QString::number(shown),
-                     qPrintable(QStringLiteral("%1 set to %2").arg(kLists[list]).arg(set)));
-        }
-        QCOMPARE(pupil.highlightedRule(), 2);
-    }
-
     // A paste that Qt cuts to the field's length is not what the pupil pasted: 32767 zeros and a
     // 5, cut to the zeros, would read 0.
     void aPasteLongerThanTheField()
@@ -124,7 +83,6 @@ private slots:
             QTest::newRow(name) << keys << figure << QString(first) << QString(after);
         };
         row("Ctrl+Q", Qt::CTRL | Qt::Key_Q, false, "pop-up", "ended");
-        row("Alt+H", Qt::ALT | Qt::Key_H, true, "pop-up", "ended");
         row("Alt+F4", Qt::ALT | Qt::Key_F4, false, "pop-up", "ended");
         row("Alt+B", Qt::ALT | Qt::Key_B, true, "pop-up", "introduction");
         row("Alt+P", Qt::ALT | Qt::Key_P, true, "pop-up", "printed");
@@ -134,7 +92,6 @@ private slots:
         row("Alt+X, pop-up closed", Qt::ALT | Qt::Key_X, false, "nothing", "practice");
         row("Ctrl+Q, typed", Qt::CTRL | Qt::Key_Q, true, "typed", "ended");
         row("Alt+H, typed", Qt::ALT | Qt::Key_H, true, "typed", "ended");
-        row("Alt+F4, typed", Qt::ALT | Qt::Key_F4, true, "typed", "ended");
         row("Alt+B, typed", Qt::ALT | Qt::Key_B, true, "typed", "introduction");
         row("Alt+P, typed", Qt::ALT | Qt::Key_P, true, "typed", "printed");
     }
@@ -181,18 +138,12 @@ private slots:
         }
     }
 
-    // Cancelled, nothing is written and nothing changes; on a device that takes nothing the
-    // pupil is told, once, and the next print works.
-    void aPrintCancelledOrFailed()
+    // On a device that takes nothing the pupil is told, once, and the next print works.
+    void aPrintThatFails()
     {
         QTemporaryDir paper;
         Pupil pupil;
         pupil.practise({3, 2, 4});
-        const QImage before = pupil.look();
-        QVERIFY(pupil.print(0, paper.filePath("lesson.pdf")).isEmpty());
-        QCOMPARE(pupil.printDialogs(), 1);
-        QCOMPARE(pagesIn(paper.filePath("lesson.pdf")), -1);
-        QCOMPARE(pupil.look(), before);
         QCOMPARE(
             pupil.print(1, QStringLiteral("/dev/full")),
             QStringList(QStringLiteral("The lesson was not printed: No space left on device.")));
