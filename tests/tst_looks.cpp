@@ -1,7 +1,7 @@
 // Golden renders: the window in every state a pupil can reach that looks different, and the
 // pages Print makes, compared pixel for pixel with the PNGs in tests/looks/ (tests/looks/scale-2/
-// on a screen scaled 2x). A difference fails with the state's name and leaves the window as seen
-// in looks-seen/ beside the test. `make looks` records them again.
+// on a screen scaled 2x). A difference fails with the state's name and leaves the window as seen,
+// and the differences in red, in looks-seen/ beside the test. `make looks` records them again.
 
 #include "pupil.h"
 
@@ -32,6 +32,18 @@ QString fileName(const QString &state)
            QStringLiteral(".png");
 }
 
+// The seen image with every differing pixel red over a faded copy of the golden one.
+QImage differences(const QImage &seen, const QImage &golden)
+{
+    QImage marked = golden.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = 0; x < marked.width(); ++x) {
+            const bool same = seen.valid(x, y) && seen.pixel(x, y) == golden.pixel(x, y);
+            marked.setPixelColor(x, y, same ? marked.pixelColor(x, y).lighter(170) : Qt::red);
+        }
+    return marked;
+}
+
 // Whether the state comes to look as recorded (at once, or within a few beats of a cue).
 bool looksAsRecorded(const QString &state, const std::function<QImage()> &look)
 {
@@ -44,8 +56,13 @@ bool looksAsRecorded(const QString &state, const std::function<QImage()> &look)
     QImage seen;
     const bool same = QTest::qWaitFor(
         [&] { return (seen = look().convertToFormat(QImage::Format_RGB32)) == expected; }, 2000);
-    if (!same && QDir().mkpath(QStringLiteral("looks-seen")))
+    if (!same) {
+        QDir().mkpath(QStringLiteral("looks-seen"));
         seen.save(QStringLiteral("looks-seen/") + fileName(state));
+        if (!expected.isNull())
+            differences(seen, expected)
+                .save(QStringLiteral("looks-seen/") + fileName(state + QStringLiteral(" diff")));
+    }
     return same;
 }
 
@@ -63,7 +80,7 @@ void act(Pupil &pupil, const QString &step, QTemporaryDir &paper)
         pupil.pick(kLists[lists.indexOf(pick[0])], pick[1].toInt());
     else if (word[0] == "type")
         pupil.type(kLists[lists.indexOf(word[1])], word[2]);
-    else if (step == "point bare") // low, where no control lies
+    else if (step == "point bare")
         pupil.point(nullptr, QPoint(10, pupil.window().height() - 5));
     else if (step == "point near")
         pupil.pointNearLists();
