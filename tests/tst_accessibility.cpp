@@ -1,6 +1,6 @@
 // How the lesson reads to assistive technology, through Qt's accessibility interfaces. (That it
-// all reaches a screen reader, the events that announce a change included, is for the walk over
-// AT-SPI and the test with Orca.)
+// all reaches a screen reader, the events that announce a change included, is for the check with
+// Orca over AT-SPI.)
 
 #include "pupil.h"
 #include "window/announcer.h"
