@@ -7,7 +7,7 @@ import os, re, subprocess, sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # (id, what the pupil or teacher would notice, file, text, replacement)
 FAULTS = [
-    ("F01", "one inside the other shown as each outside", "choice/choice.cpp", "    return 4;", "    return 5;"),
+    ("F01", "one inside the other shown as each outside", "choice/choice.cpp", "difference ? 4 : 3", "difference ? 5 : 3"),
     ("F02", "touching inside tested against the sum", "choice/choice.cpp", "distance == difference", "distance == sum"),
     ("F03", "touching inside never found", "choice/choice.cpp", "    if (distance == difference)\n        return 2;", "    if (false)\n        return 2;"),
     ("F04", "rule (3) reads 'two Points'", "rules/ruleboard.cpp", "each other in 2 Points.", "each other in two Points."),
