@@ -167,8 +167,7 @@ private:
 };
 
 // Qt 6.4 has no announcement; Orca 43 speaks a notification as it appears, after what it is
-// saying, and one in a status bar without naming its role. The window does not list the bar. Bar
-// and announcement are no widgets: the parent of each to a reader is its QObject parent.
+// saying, and one in a status bar (no widget, unlisted) without naming its role.
 class AnnouncementAccessible : public QAccessibleObject
 {
 public:
