@@ -19,9 +19,9 @@ public:
     };
     LessonButtons(const Widgets &buttons, QObject *parent);
 
-    // The one offered takes the focus before the other goes, so that it never falls elsewhere.
-    void offerNext(std::optional<Qt::FocusReason> focus = std::nullopt);
-    void offerBack(std::optional<Qt::FocusReason> focus = std::nullopt);
+    // Next or Back, in their shared place: the one offered takes the focus before the other goes,
+    // so that it never falls elsewhere.
+    void offer(LabelButton *offered, std::optional<Qt::FocusReason> focus);
     void offerPrint(bool offered) { m_buttons.print->setVisible(offered); }
 
     // The two styles Next flickers between: plain red and bold blue.

@@ -160,7 +160,8 @@ void LessonWindow::showPractice()
     m_nextCue->dropSecondHalf();
     // A mouse user's focus stays out of sight: Back takes it from Next, in the same place.
     const bool focusGoesWithNext = m_controls.buttons.next->hasFocus();
-    m_buttons->offerBack(focusGoesWithNext ? std::optional(Qt::OtherFocusReason) : std::nullopt);
+    m_buttons->offer(m_controls.buttons.back,
+                     focusGoesWithNext ? std::optional(Qt::OtherFocusReason) : std::nullopt);
 }
 
 void LessonWindow::showIntroduction()
@@ -178,12 +179,11 @@ void LessonWindow::showIntroduction()
     m_buttons->offerPrint(false);
     m_pages->showIntroduction();
     m_rules->placeForReading();
-    if (fromKeyboard || focusLeavesWithPage)
-        m_buttons->offerNext(fromKeyboard || testAttribute(Qt::WA_KeyboardFocusChange)
-                                 ? Qt::TabFocusReason
-                                 : Qt::OtherFocusReason);
-    else
-        m_buttons->offerNext();
+    const Qt::FocusReason reason = fromKeyboard || testAttribute(Qt::WA_KeyboardFocusChange)
+                                       ? Qt::TabFocusReason
+                                       : Qt::OtherFocusReason;
+    m_buttons->offer(m_controls.buttons.next,
+                     fromKeyboard || focusLeavesWithPage ? std::optional(reason) : std::nullopt);
     m_lists->close();
     m_rules->clearHighlight();
 }
