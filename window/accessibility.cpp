@@ -271,8 +271,7 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
         decoration->setProperty(kDecorationProperty, true);
     window->setAccessibleName(window->windowTitle());
 
-    // Over AT-SPI, Qt passes a selection event on as the "selected" state changing: the rule that
-    // holds is told as a change of selection of its box and of the one that held.
+    // AT-SPI hears a selection event as "selected" changing, of the box that holds and that held.
     const std::array<QTextEdit *, 5> boxes = controls.rules;
     QObject::connect(rules, &RuleBoard::ruleThatHoldsChanged, window, [boxes](int) {
         for (QTextEdit *box : boxes) {

@@ -34,8 +34,7 @@ QPoint framePlace(QPoint designed, QSize frame, const QRect &available)
 } // namespace
 
 LessonWindow::LessonWindow(int cueBeatMs)
-    // The accessible interfaces come first: Qt keeps the one it makes for a control. The controls
-    // are made at the designed size, whatever an earlier window was zoomed to.
+    // Interfaces first, as Qt keeps the first it makes; controls at the designed size, not zoomed.
     : m_controls((design::view = {}, setProperty(kRoleProperty, QAccessible::Window),
                   installAccessibleInterfaces(), buildControls(this))),
       m_printing(this)
