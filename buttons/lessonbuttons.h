@@ -19,8 +19,7 @@ public:
     };
     LessonButtons(const Widgets &buttons, QObject *parent);
 
-    // Next or Back, in their shared place: the one offered takes the focus before the other goes,
-    // so that it never falls elsewhere.
+    // Next or Back: the one offered takes the focus before the other goes, lest it fall elsewhere.
     void offer(LabelButton *offered, std::optional<Qt::FocusReason> focus);
     void offerPrint(bool offered) { m_buttons.print->setVisible(offered); }
 

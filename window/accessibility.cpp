@@ -146,8 +146,7 @@ public:
 
     QVariant currentValue() const override
     {
-        const std::optional<int> value = list()->value();
-        return value ? QVariant(*value) : QVariant();
+        return list()->value() ? QVariant(*list()->value()) : QVariant();
     }
     // AT-SPI hands over any double, which as an int would wrap (2^32 + 5 gives 5, NaN 0).
     void setCurrentValue(const QVariant &value) override
