@@ -5,8 +5,7 @@
 
 namespace language {
 
-// The language after --language, or else the first of the system's that the lesson has unless
-// English comes first. Returns it, such as "pt_BR"; empty for English.
+// --language's, else the system's first that has a translation before English: "pt_BR", or "".
 QString install(const QStringList &arguments);
 
 } // namespace language

@@ -15,8 +15,7 @@ namespace launch {
 
 namespace {
 
-// Qt takes any number: a scale factor of 0 hangs it, 100 takes gigabytes, and a font DPI of 1
-// draws the window in 11 x 8 pixels. Within these bounds the window is whole and legible.
+// Qt hangs at a scale factor of 0, takes gigabytes at 100, draws 11 x 8 pixels at a font DPI of 1.
 constexpr double kLargestScaleFactor = 8;
 constexpr int kSmallestFontDpi = 47;
 constexpr int kLargestFontDpi = 480;
@@ -59,8 +58,7 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     heldMessages.append({type, QByteArray(context.category), text});
 }
 
-// Qt 6.4 draws widgets wrongly at a QT_SCALE_FACTOR below 1 (rich text as black bars): such a
-// factor becomes 1 and the lesson's largest zoom. Like Qt, it ignores what is no positive number.
+// Qt 6.4 draws rich text as black bars at a QT_SCALE_FACTOR below 1: set to 1, it caps the zoom.
 double takeScaleFactorBelowOne()
 {
     bool ok = false;
@@ -71,8 +69,7 @@ double takeScaleFactorBelowOne()
     return factor;
 }
 
-// With a standard stream closed ("two-circles 2>&-") the next file opened takes its number: the
-// X connection became descriptor 2, Qt's warnings went into the X protocol, and the start hung.
+// A closed standard stream ("2>&-") went to the X connection; Qt warned into it, and hung.
 void openClosedStandardStreams()
 {
     for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor)

@@ -9,12 +9,10 @@ class QApplication;
 // What main() sets up around QApplication, so that the window opens whole on any desktop.
 namespace launch {
 
-// Unset, libdbus autolaunches a bus that outlives the lesson and writes ~/.dbus: the address
-// becomes the user's bus at $XDG_RUNTIME_DIR/bus if one listens (screen readers), or else none.
+// Unset, libdbus autolaunches a lasting bus: set to $XDG_RUNTIME_DIR/bus if it listens, or none.
 void avoidSessionBusAutolaunch();
 
-// QT_SCALE_FACTOR or QT_FONT_DPI as Qt is let read it: no positive finite number is dropped
-// (a null value), one out of bounds brought within them; note says so in one line.
+// As Qt is let read it: no positive finite number dropped (null), others bounded; note says so.
 struct ScaleVariable
 {
     QByteArray value;
@@ -30,8 +28,7 @@ struct Started
     bool fullScreen = false;
 };
 
-// A machine without a usable display is told so in one line, and the program ends with status 1
-// instead of Qt's abort. argc must outlive the application.
+// No usable display: one line says so, and status 1 ends it, not Qt's abort. argc must outlive it.
 Started startApplication(int &argc, char **argv);
 
 } // namespace launch

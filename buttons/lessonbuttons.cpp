@@ -14,26 +14,12 @@ LessonButtons::LessonButtons(const Widgets &buttons, QObject *parent)
                 [button] { button->setTextColour(colours::kRed); });
 }
 
-namespace {
-
-void swap(LabelButton *from, LabelButton *to, std::optional<Qt::FocusReason> focus)
+void LessonButtons::offer(LabelButton *offered, std::optional<Qt::FocusReason> focus)
 {
-    to->show();
+    offered->show();
     if (focus)
-        to->setFocus(*focus);
-    from->hide();
-}
-
-} // namespace
-
-void LessonButtons::offerNext(std::optional<Qt::FocusReason> focus)
-{
-    swap(m_buttons.back, m_buttons.next, focus);
-}
-
-void LessonButtons::offerBack(std::optional<Qt::FocusReason> focus)
-{
-    swap(m_buttons.next, m_buttons.back, focus);
+        offered->setFocus(*focus);
+    (offered == m_buttons.next ? m_buttons.back : m_buttons.next)->hide();
 }
 
 void LessonButtons::showNext(bool bold)

@@ -19,9 +19,8 @@ public:
     };
     LessonButtons(const Widgets &buttons, QObject *parent);
 
-    // The one offered takes the focus before the other goes, so that it never falls elsewhere.
-    void offerNext(std::optional<Qt::FocusReason> focus = std::nullopt);
-    void offerBack(std::optional<Qt::FocusReason> focus = std::nullopt);
+    // Next or Back: the one offered takes the focus before the other goes, lest it fall elsewhere.
+    void offer(LabelButton *offered, std::optional<Qt::FocusReason> focus);
     void offerPrint(bool offered) { m_buttons.print->setVisible(offered); }
 
     // The two styles Next flickers between: plain red and bold blue.

@@ -8,12 +8,7 @@ int relationRule(int distance, int sum, int difference)
         return 1;
     if (distance == difference)
         return 2;
-    // After the two equalities this is strictly between.
-    if (distance >= difference && distance <= sum)
-        return 3;
-    if (distance > sum)
-        return 5;
-    return 4;
+    return distance > sum ? 5 : distance < difference ? 4 : 3;
 }
 
 namespace {

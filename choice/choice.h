@@ -5,8 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
-// The rule that holds, numbered as the lesson's: (1) distance = sum, (2) = difference of the radii,
-// (3) between, (4) below the difference, (5) above the sum; tested in that order, (5) before (4).
+// The rule that holds: (1) PQ = sum, (2) = difference, (3) between, (4) below, (5) above.
 int relationRule(int distance, int sum, int difference);
 
 // In whole centimetres.
@@ -30,6 +29,5 @@ struct Choice
     QPointF centreQ() const { return {xQ(), kCentreLine}; }
 };
 
-// Whether (x, y) lies strictly inside both discs of a complete choice (a point on a circle is
-// outside), in the stipple's own arithmetic, so that every machine dots the same points.
+// Strictly inside both discs (not on a circle), in the stipple's arithmetic: alike on any machine.
 bool insideBothDiscs(const Choice &choice, float x, float y);

@@ -3,8 +3,7 @@
 #include <QObject>
 #include <QTimer>
 
-// A cue flickering between two styles, a beat each; each half starts the other afresh, so the
-// halves alternate whoever starts or pauses the cue.
+// Two styles a beat each; each half starts the other, so they alternate whoever starts the cue.
 class BlinkingCue : public QObject
 {
     Q_OBJECT

@@ -32,8 +32,7 @@ void writeAt(QPainter &painter, QPointF topLeftCm, const QString &text, double p
     painter.drawText(toPixels(topLeftCm) + QPointF(0, QFontMetricsF(font).ascent()), text);
 }
 
-// A dot is blurred differently wherever it lands: moved onto the device's pixel grid (by less
-// than a pixel), every dot of the stipple looks the same.
+// Moved onto the device's pixel grid (by under a pixel), every dot is blurred alike.
 QPointF onPixelGrid(const QTransform &toDevice, QPointF at, double width)
 {
     const QPointF device = toDevice.map(at);

@@ -7,25 +7,15 @@
 ChoiceLists::ChoiceLists(const Widgets &widgets, QObject *parent)
     : QObject(parent), m_widgets(widgets)
 {
-    connect(m_widgets.r1, &ChoiceList::chosen, this, [this] {
-        m_widgets.r2->setEnabled(true);
-        m_widgets.r1Letter->show();
-        m_widgets.r1Digit->show();
-        m_widgets.r1->setBackground(colours::kPaleGreen);
-        emit radiusChosen();
-    });
-    connect(m_widgets.r2, &ChoiceList::chosen, this, [this] {
-        m_widgets.distance->setEnabled(true);
-        m_widgets.r2Letter->show();
-        m_widgets.r2Digit->show();
-        m_widgets.r2->setBackground(colours::kPaleGreen);
-        emit radiusChosen();
-    });
-    connect(m_widgets.distance, &ChoiceList::chosen, this, [this] {
-        m_widgets.distanceCaption->show();
-        m_widgets.distance->setBackground(colours::kPaleGreen);
-        emit distanceChosen();
-    });
+    for (ChoiceList *list : {m_widgets.r1, m_widgets.r2, m_widgets.distance})
+        connect(list, &ChoiceList::chosen, this, [this, list] {
+            showProgress();
+            list->setBackground(colours::kPaleGreen);
+            if (list == m_widgets.distance)
+                emit distanceChosen();
+            else
+                emit radiusChosen();
+        });
     m_widgets.surroundings->installEventFilter(this);
 }
 
@@ -33,6 +23,12 @@ void ChoiceLists::open()
 {
     for (ChoiceList *list : {m_widgets.r1, m_widgets.r2, m_widgets.distance})
         list->show();
+    showProgress();
+}
+
+// A list opens once the one before it has a choice, and its caption shows once it has its own.
+void ChoiceLists::showProgress()
+{
     m_widgets.r2->setEnabled(m_widgets.r1->value().has_value());
     m_widgets.distance->setEnabled(m_widgets.r2->value().has_value());
     for (QWidget *part : {m_widgets.r1Letter, m_widgets.r1Digit})

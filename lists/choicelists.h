@@ -45,6 +45,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showProgress();
     // The first list still waiting for a choice, or the distance once all are chosen.
     ChoiceList *waitingList() const
     {

@@ -88,8 +88,7 @@ bool ChoiceList::focusNextPrevChild(bool next)
     return QComboBox::focusNextPrevChild(next);
 }
 
-// While the pop-up is open no shortcut acts; but Qt asks the pop-up whether it overrides a key
-// before it looks for a shortcut, and closing the pop-up then lets the window's shortcut act.
+// An open pop-up blocks shortcuts: it is closed when Qt asks it whether a key is overridden.
 bool ChoiceList::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == view() &&

@@ -5,8 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-// A drop-down list of whole numbers with a placeholder. A typed number counts once committed, if an
-// item; else the field shows the last choice again. Ctrl and Alt keys are the window's.
+// Whole numbers; a typed one counts once committed, if an item. Ctrl and Alt keys are the window's.
 class ChoiceList : public QComboBox
 {
     Q_OBJECT

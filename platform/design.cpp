@@ -43,8 +43,7 @@ void applyFont(QWidget *widget, QFont font)
 
 } // namespace
 
-// Qt sets type in whole pixels: zoomed as it is, a text would come out up to half a pixel larger
-// than its zoomed box, and the rules, designed as wide as their text, lose their last letters.
+// Qt sets type in whole pixels: rounded down, so that a rule, as wide as its text, keeps its end.
 double zoomedPoints(double points)
 {
     const double pixelsPerPoint = pixelsPerTwipAtZoomOne() * kTwipsPerInch / 72;

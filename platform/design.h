@@ -8,8 +8,7 @@
 
 class QWidget;
 
-// The window is designed in twips (1/1440 logical inch) and drawn at a zoom that can change while
-// it runs: every place, size, font and stroke follows the one view below.
+// Designed in twips (1/1440 logical inch); every place, size, font and stroke follows the view.
 namespace design {
 
 inline constexpr double kTwipsPerCentimetre = 567.0;

@@ -5,8 +5,7 @@
 #include <QAbstractButton>
 #include <QMouseEvent>
 
-// A button that looks like a word-wrapped label, with a focus ring only for the keyboard. A
-// double-click is one click: its second press would land on the button the first put there.
+// A word-wrapped label as a button; a double-click is one (its second press would hit the next).
 class LabelButton : public QAbstractButton
 {
     Q_OBJECT

@@ -52,8 +52,7 @@ Printing::Printing(QWidget *window) : m_window(window) {}
 
 Printing::~Printing() = default;
 
-// Made on first use: a lesson that never prints does not wait for the system's printers. Narrow
-// margins let the window fit an A4 or Letter sheet at true scale.
+// Made on first use, not to wait for the printers; narrow margins fit A4 or Letter at true scale.
 QPrinter &Printing::printer()
 {
     if (!m_printer) {
@@ -111,8 +110,7 @@ bool Printing::printPages(QPagedPaintDevice &device, int resolution, int copies)
     return true;
 }
 
-// Qt's PDF output does not report a failed write and leaves a truncated file that looks complete:
-// the pages are made in memory and written in one piece, replacing the old file once whole.
+// Qt's PDF output hides a failed write, leaving a truncated file: made in memory, saved whole.
 bool Printing::printToFile(const QString &fileName, int copies)
 {
     QBuffer pdf;

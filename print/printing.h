@@ -8,8 +8,7 @@ class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
-// The printer dialog, then the window as it stands, one page per copy. A failed print says so and
-// leaves no file that looks complete; the next starts afresh.
+// One page per copy; a failed print says so, leaves no complete-looking file, and starts afresh.
 class Printing
 {
 public:

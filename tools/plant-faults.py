@@ -7,7 +7,7 @@ import os, re, subprocess, sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # (id, what the pupil or teacher would notice, file, text, replacement)
 FAULTS = [
-    ("F01", "one inside the other shown as each outside", "choice/choice.cpp", "    return 4;", "    return 5;"),
+    ("F01", "one inside the other shown as each outside", "choice/choice.cpp", "difference ? 4 : 3", "difference ? 5 : 3"),
     ("F02", "touching inside tested against the sum", "choice/choice.cpp", "distance == difference", "distance == sum"),
     ("F03", "touching inside never found", "choice/choice.cpp", "    if (distance == difference)\n        return 2;", "    if (false)\n        return 2;"),
     ("F04", "rule (3) reads 'two Points'", "rules/ruleboard.cpp", "each other in 2 Points.", "each other in two Points."),
@@ -39,7 +39,7 @@ FAULTS = [
     ("F31", "the message line hides the help arrow", "window/lessonwindow.cpp", "        m_buttons->calmBackAndHome();\n        m_nextCue->start();", "        m_buttons->calmBackAndHome();\n        m_controls.helpArrow->hide();\n        m_nextCue->start();"),
     ("F32", "help arrow near the lists before a distance", "window/lessonwindow.cpp", "if (m_onPractice && m_lists->choice().complete())", "if (m_onPractice && m_lists->choice().r2)"),
     ("F33", "guided start leaves r2 open", "lists/choicelists.cpp", "m_widgets.r2->setEnabled(m_widgets.r1->value().has_value());", "m_widgets.r2->setEnabled(true);"),
-    ("F34", "choosing r1 leaves r2 closed", "lists/choicelists.cpp", "        m_widgets.r2->setEnabled(true);\n", ""),
+    ("F34", "choosing r1 leaves r2 closed", "lists/choicelists.cpp", "            showProgress();\n", "            if (list != m_widgets.r1)\n                showProgress();\n"),
     ("F35", "Back leaves Print", "window/lessonwindow.cpp", "    m_buttons->offerPrint(false);\n", ""),
     ("F36", "resume leaves the focus elsewhere", "window/lessonwindow.cpp", "        m_lists->focusWaitingList(fromKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);\n", ""),
     ("F37", "guided start keeps the frames full", "pages/pages.cpp", "setMiddleHeight(Frames::kShortHeight)", "setMiddleHeight(Frames::kFullHeight)"),

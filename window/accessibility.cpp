@@ -146,8 +146,7 @@ public:
 
     QVariant currentValue() const override
     {
-        const std::optional<int> value = list()->value();
-        return value ? QVariant(*value) : QVariant();
+        return list()->value() ? QVariant(*list()->value()) : QVariant();
     }
     // AT-SPI hands over any double, which as an int would wrap (2^32 + 5 gives 5, NaN 0).
     void setCurrentValue(const QVariant &value) override
@@ -166,8 +165,9 @@ private:
     ChoiceList *list() const { return static_cast<ChoiceList *>(widget()); }
 };
 
-// An object that is no widget: its parent to a reader is its QObject parent.
-class OutsideTheTreeAccessible : public QAccessibleObject
+// Qt 6.4 has no announcement; Orca 43 speaks a notification as it appears, after what it is
+// saying, and one in a status bar (no widget, unlisted) without naming its role.
+class AnnouncementAccessible : public QAccessibleObject
 {
 public:
     using QAccessibleObject::QAccessibleObject;
@@ -176,45 +176,32 @@ public:
     {
         return QAccessible::queryAccessibleInterface(object()->parent());
     }
-    QAccessible::State state() const override { return {}; }
-};
-
-// Qt 6.4 has no announcement; Orca 43 speaks a notification as it appears, after what it is
-// saying, and one in a status bar without naming its role. The window does not list the bar.
-class AnnouncementAccessible : public OutsideTheTreeAccessible
-{
-public:
-    explicit AnnouncementAccessible(Announcer *announcer) : OutsideTheTreeAccessible(announcer) {}
-
-    int childCount() const override { return 0; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? static_cast<Announcer *>(object())->words() : QString();
-    }
-};
-
-class AnnouncementBarAccessible : public OutsideTheTreeAccessible
-{
-public:
-    explicit AnnouncementBarAccessible(QObject *bar) : OutsideTheTreeAccessible(bar) {}
-
-    int childCount() const override { return 1; }
+    // The bar's one child is the announcement, which has none.
+    int childCount() const override { return int(announcers().size()); }
     QAccessibleInterface *child(int index) const override
     {
-        return index == 0 ? QAccessible::queryAccessibleInterface(announcer()) : nullptr;
+        return QAccessible::queryAccessibleInterface(announcers().value(index));
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return child && child->object() == announcer() ? 0 : -1;
+        return child ? int(announcers().indexOf(child->object())) : -1;
     }
-    QAccessible::Role role() const override { return QAccessible::StatusBar; }
-    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::Role role() const override
+    {
+        return QAccessible::Role(object()->property(kRoleProperty).toInt());
+    }
+    QAccessible::State state() const override { return {}; }
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *announcer = qobject_cast<const Announcer *>(object());
+        return t == QAccessible::Name && announcer ? announcer->words() : QString();
+    }
 
 private:
-    Announcer *announcer() const { return object()->findChild<Announcer *>(); }
+    QList<Announcer *> announcers() const
+    {
+        return object()->findChildren<Announcer *>(Qt::FindDirectChildrenOnly);
+    }
 };
 
 // What a screen reader says of the controls and the lesson's steps.
@@ -225,11 +212,9 @@ struct Accessibility
 
 QAccessibleInterface *lessonInterfaces(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("Announcer"))
-        return new AnnouncementAccessible(static_cast<Announcer *>(object));
     const QVariant role = object->property(kRoleProperty);
-    if (className == QLatin1String("QObject") && role.toInt() == QAccessible::StatusBar)
-        return new AnnouncementBarAccessible(object);
+    if (!object->isWidgetType() && role.isValid())
+        return new AnnouncementAccessible(object);
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
@@ -285,8 +270,7 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
         decoration->setProperty(kDecorationProperty, true);
     window->setAccessibleName(window->windowTitle());
 
-    // Over AT-SPI, Qt passes a selection event on as the "selected" state changing: the rule that
-    // holds is told as a change of selection of its box and of the one that held.
+    // AT-SPI hears a selection event as "selected" changing, of the box that holds and that held.
     const std::array<QTextEdit *, 5> boxes = controls.rules;
     QObject::connect(rules, &RuleBoard::ruleThatHoldsChanged, window, [boxes](int) {
         for (QTextEdit *box : boxes) {
@@ -304,6 +288,7 @@ void describeForAssistiveTechnology(QWidget *window, const Controls &controls, R
     announcementBar->setObjectName(QStringLiteral("announcementBar"));
     announcementBar->setProperty(kRoleProperty, QAccessible::StatusBar);
     auto *announcer = new Announcer(announcementBar);
+    announcer->setProperty(kRoleProperty, QAccessible::Notification);
     const auto outcome = [announcer, figure = controls.figure] {
         if (!figure->isHidden())
             announcer->outcomeShown(figure->accessibleDescription());

@@ -10,8 +10,7 @@
 #include <QAccessible>
 #include <QTextEdit>
 
-// Places in twips (left, top, width, height), colours 0x00BBGGRR. Qt stacks a later sibling in
-// front of an earlier one, so the controls are made from back to front.
+// Places in twips (left, top, width, height), colours 0x00BBGGRR; made back to front, as Qt stacks.
 
 namespace {
 

@@ -34,8 +34,7 @@ QPoint framePlace(QPoint designed, QSize frame, const QRect &available)
 } // namespace
 
 LessonWindow::LessonWindow(int cueBeatMs)
-    // The accessible interfaces come first: Qt keeps the one it makes for a control. The controls
-    // are made at the designed size, whatever an earlier window was zoomed to.
+    // Interfaces first, as Qt keeps the first it makes; controls at the designed size, not zoomed.
     : m_controls((design::view = {}, setProperty(kRoleProperty, QAccessible::Window),
                   installAccessibleInterfaces(), buildControls(this))),
       m_printing(this)
@@ -160,7 +159,8 @@ void LessonWindow::showPractice()
     m_nextCue->dropSecondHalf();
     // A mouse user's focus stays out of sight: Back takes it from Next, in the same place.
     const bool focusGoesWithNext = m_controls.buttons.next->hasFocus();
-    m_buttons->offerBack(focusGoesWithNext ? std::optional(Qt::OtherFocusReason) : std::nullopt);
+    m_buttons->offer(m_controls.buttons.back,
+                     focusGoesWithNext ? std::optional(Qt::OtherFocusReason) : std::nullopt);
 }
 
 void LessonWindow::showIntroduction()
@@ -178,12 +178,11 @@ void LessonWindow::showIntroduction()
     m_buttons->offerPrint(false);
     m_pages->showIntroduction();
     m_rules->placeForReading();
-    if (fromKeyboard || focusLeavesWithPage)
-        m_buttons->offerNext(fromKeyboard || testAttribute(Qt::WA_KeyboardFocusChange)
-                                 ? Qt::TabFocusReason
-                                 : Qt::OtherFocusReason);
-    else
-        m_buttons->offerNext();
+    const Qt::FocusReason reason = fromKeyboard || testAttribute(Qt::WA_KeyboardFocusChange)
+                                       ? Qt::TabFocusReason
+                                       : Qt::OtherFocusReason;
+    m_buttons->offer(m_controls.buttons.next,
+                     fromKeyboard || focusLeavesWithPage ? std::optional(reason) : std::nullopt);
     m_lists->close();
     m_rules->clearHighlight();
 }

@@ -9,8 +9,7 @@
 class BlinkingCue;
 class RuleBoard;
 
-// The lesson window: it hands each part its controls and turns what the pupil does into what
-// every part shows. The teacher zooms it while it runs.
+// Hands each part its controls and turns what the pupil does into what each shows; zoomable.
 class LessonWindow : public QWidget
 {
     Q_OBJECT
