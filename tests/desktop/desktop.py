@@ -29,7 +29,7 @@ MOST_BLACK = 0.04
 TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "xwininfo": "x11-utils", "xprop": "x11-utils",
          "xwd": "x11-apps", "openbox": "openbox", "dbus-launch": "dbus-x11",
          "dbus-daemon": "dbus-daemon", "/usr/libexec/at-spi-bus-launcher": "at-spi2-core",
-         "orca": "orca", "speech-dispatcher": "speech-dispatcher"}
+         "orca": "orca", "speech-dispatcher": "speech-dispatcher", "pgrep": "procps"}
 # A runtime folder of the tests' own, as a desktop session has (else Qt makes one in /tmp).
 RUNTIME = tempfile.mkdtemp(prefix="two-circles-runtime-")
 atexit.register(shutil.rmtree, RUNTIME, ignore_errors=True)
