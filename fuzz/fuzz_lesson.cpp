@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static int argc = 1;
     static char name[] = "fuzz_lesson";
     static char *argv[] = {name, nullptr};
-    if (!qApp) { // under libFuzzer, for the life of the process
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qApp) { // under libFuzzer, for the life of the process; scripts/fuzz.sh sets the screen
         new QApplication(argc, argv);
     }
     std::size_t at = 0;

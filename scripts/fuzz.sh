@@ -22,7 +22,8 @@ for t in $targets; do
     cmake --build "$build" --target "fuzz_$t" -j "${JOBS:-2}"
 done
 
-export QT_QPA_PLATFORM=offscreen
+# A screen that holds the window at its designed size, whose pixels the lesson model checks.
+export QT_QPA_PLATFORM="offscreen:configfile=$(pwd)/tests/screens/1920x1080.json"
 # Qt keeps font and glyph caches for the life of the process; they are not leaks of an input.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
