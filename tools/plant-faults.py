@@ -94,6 +94,7 @@ FAULTS = [
     ("F86", "Escape leaves full screen over a typed value", "platform/choicelist.cpp", "    if (event->key() == Qt::Key_Escape && lineEdit()->isModified()) {", "    if (event->key() == Qt::Key_Escape && lineEdit()->isModified() && false) {"),
     ("F87", "printed zoomed, not at true scale", "print/printing.cpp", "resolution / (design::kTwipsPerInch * design::pixelsPerTwip())", "resolution / (design::kTwipsPerInch * design::pixelsPerTwip() / design::view.zoom)"),
     ("F88", "full screen not centred", "window/lessonwindow.cpp", "origin = QPoint(room.width() / 2, room.height() / 2);", "origin = QPoint();"),
+    ("F89", "the window back from full screen with its title bar off the screen", "window/lessonwindow.cpp", "        return windowHandle()->setFramePosition(m_windowFrame);", "        return;"),
 ]
 
 def run(build, fault):
