@@ -25,11 +25,15 @@ test: build
 
 LANGUAGES = de fr es pt_BR ru
 
+# A screen that holds the window at its designed size (Qt's offscreen one is smaller: the
+# lesson would open zoomed down to fit it).
+SCREEN = QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/screens/1920x1080.json
+
 screenshots: build
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/lesson-screenshots docs
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/lesson-screenshots docs/scale-2
+	@$(SCREEN) $(BUILD)/lesson-screenshots docs
+	@QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/screens/3840x2160.json QT_SCALE_FACTOR=2 $(BUILD)/lesson-screenshots docs/scale-2
 	@pdftoppm -png -r 60 -singlefile docs/printed-page.pdf docs/printed-page && rm -f docs/printed-page.pdf docs/scale-2/printed-page.pdf
-	@for l in $(LANGUAGES); do QT_QPA_PLATFORM=offscreen $(BUILD)/lesson-screenshots docs/languages/$$l --language $$l; done
+	@for l in $(LANGUAGES); do $(SCREEN) $(BUILD)/lesson-screenshots docs/languages/$$l --language $$l; done
 
 # Records the golden renders again; only for a reviewed change of looks (README, Golden renders).
 looks: build
