@@ -6,7 +6,6 @@ F11 fills the screen, Escape gives the window back where it was; Home where draw
 status 0. It says nothing but its line refusing a factor and leaves nothing running (dbus-launch)
 nor a ~/.dbus. With no usable display it says so in one line, with the cause and a way out."""
 
-import contextlib
 import os
 import re
 import subprocess
@@ -117,12 +116,9 @@ def opened(program, home, screen, settings, redirect, said):
         framed(display, window, lambda x, y, w, h: [x, y, h] == frame[:2] + frame[3:] and
                abs(w - frame[2]) <= 1, f"{name}: the window is not back at {frame}")
         at = [str(round(c * width / DESIGN[0])) for c in HOME]
-
-        def clicked_and_ended():  # a click that comes before Qt is ready to take it is lost
-            desktop.x(display, "xdotool", "mousemove", "--window", window, *at, "click", "1")
-            with contextlib.suppress(subprocess.TimeoutExpired):
-                return lesson.wait(timeout=0.5) is not None
-        desktop.wait_for(f"{name}: Home at {at} to end the lesson", clicked_and_ended)
+        desktop.x(display, "xdotool", "mousemove", "--window", window, *at, "click", "1")
+        desktop.wait_for(f"{name}: Home at {at} to end the lesson",
+                         lambda: lesson.poll() is not None)
         told = lesson.stderr.read().decode()
         check((lesson.returncode, told) == (0, said),
               f"{name}: the lesson ended with status {lesson.returncode}, saying {told!r}")
