@@ -1,9 +1,9 @@
 #!/usr/bin/python3
-"""The lesson as a blind pupil meets it: heard through Orca and driven by the keyboard alone, also
-zoomed, while the test reads over AT-SPI what Orca is given: the controls in reading order where
-they are drawn, buttons pressed by an action with their shortcut, the rule that holds told as a
-selection, Home pressed through AT-SPI. (What each control and step says: tst_accessibility.)
-Orca's speech is read from its debug log; speech-dispatcher speaks through its dummy module."""
+"""The lesson as a blind pupil meets it: heard through Orca, from its debug log, and driven by the
+keyboard alone, also zoomed, while the test reads over AT-SPI what Orca is given: the controls in
+reading order where they are drawn, buttons pressed by an action with their shortcut, the rule
+that holds told as a selection, Home pressed through AT-SPI. (What each control and step says:
+tst_accessibility.)"""
 
 import os
 import re
@@ -28,6 +28,19 @@ INTRODUCTION = "The introduction page."
 # What the lesson tells, in the order of the walk, each once: what reaches Orca over AT-SPI.
 TOLD = [PRACTICE, DISTANCE, f"{RULE_3} {REARRANGE}", RULE_3, RULE_3, RULE_2, INTRODUCTION]
 KEYS = {"Next": "Alt+N", "Back": "Alt+B", "Print": "Alt+P", "Home": "Alt+H"}
+SAID = []  # what Orca has said, one utterance an item
+
+
+def plain(utterance):
+    """An utterance without its spacing and the full stop Orca may add."""
+    return " ".join(utterance.split()).rstrip(".")
+
+
+def hear(*words, since=0):
+    """Waits until Orca has said each of the words, as an utterance of its own, after its first
+    `since` utterances."""
+    desktop.wait_for(lambda: f"Orca did not say {words}; it said {SAID[since:]}", lambda:
+                     {plain(w) for w in words} <= {plain(s) for s in SAID[since:]})
 
 
 def test(program):
@@ -45,21 +58,24 @@ def test(program):
         run("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
         desktop.wait_for("the accessibility bus", lambda: "unix:" in desktop.x(
             env["DISPLAY"], "xprop", "-root", "AT_SPI_BUS"))
-        os.makedirs(os.path.join(home, ".config", "speech-dispatcher"))
-        with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
-            conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
-                       'AudioOutputMethod "libao"\n')  # the dummy module still opens an output
-        run("speech-dispatcher", "--run-single", "--timeout", "0")
-        desktop.wait_for("speech-dispatcher", lambda: os.path.exists(
-            os.path.join(desktop.RUNTIME, "speech-dispatcher", "speechd.sock")))
-        heard = Speech()
+        # Orca's log goes to a terminal of the test's own: Python writes each line to a terminal
+        # at once, but keeps lines back from a file. Orca logs what it says before it hands it to
+        # a speech server, so it needs none.
+        terminal, orcas_end = os.openpty()
+        tty.setraw(orcas_end)
+
+        def listen(rest=b""):
+            while chunk := os.read(terminal, 65536):
+                *lines, rest = (rest + chunk).split(b"\n")
+                SAID.extend(m[1] for m in map(SPEECH.search, map(bytes.decode, lines)) if m)
+        threading.Thread(target=listen, daemon=True).start()
         # An Orca ends at once where another of this user runs, on any display; --replace
         # would end that one.
         desktop.wait_for("other Orcas of this user to end", lambda: subprocess.run(
             ["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL)
             .returncode == 1, 60)
-        run("orca", "--debug-file=" + heard.path)
-        heard.wait_for("Screen reader on.")
+        run("orca", "--debug-file=" + os.ttyname(orcas_end))
+        hear("Screen reader on.")
         # Listening before the lesson starts, as Orca does: Qt reads the listeners as it
         # starts, and one added meanwhile may be missed.
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
@@ -70,54 +86,25 @@ def test(program):
             "object:state-changed:selected")
         with open(os.path.join(home, "lesson.err"), "w+") as errors:
             lesson, _ = desktop.start_lesson(session, env["DISPLAY"], program, stderr=errors, **env)
-            walk(lesson, env["DISPLAY"], heard, selections)
+            walk(lesson, env["DISPLAY"], selections)
             errors.seek(0)
             warnings = [line for line in errors if "qt.accessibility" in line]
             check(not warnings, "the lesson warned: " + "".join(warnings))
 
 
-def plain(utterance):
-    """An utterance without its spacing and the full stop Orca may add."""
-    return " ".join(utterance.split()).rstrip(".")
-
-
-class Speech:
-    """What Orca says, one utterance an item, from its debug log on a terminal of the test's own:
-    Python writes each line to a terminal at once, but keeps lines back from a file."""
-
-    def __init__(self):
-        terminal, orcas_end = os.openpty()
-        tty.setraw(orcas_end)
-        self.path, self.said = os.ttyname(orcas_end), []
-
-        def listen(rest=b""):
-            while chunk := os.read(terminal, 65536):
-                *lines, rest = (rest + chunk).split(b"\n")
-                self.said += [m[1] for m in map(SPEECH.search, map(bytes.decode, lines)) if m]
-        threading.Thread(target=listen, daemon=True).start()
-
-    def wait_for(self, *words, since=0):
-        """Waits until Orca has said each of the words, as an utterance of its own, after its
-        first `since` utterances."""
-        desktop.wait_for(lambda: f"Orca did not say {words}; it said {self.said[since:]}", lambda:
-                         {plain(w) for w in words} <= {plain(s) for s in self.said[since:]})
-
-
-def walk(lesson, display, heard, selections):
+def walk(lesson, display, selections):
     import pyatspi as A  # roles and states
     from gi.repository import Atspi, GLib
 
-    def application():
-        desk = A.Registry.getDesktop(0)
-        return next((app for app in map(desk.getChildAtIndex, range(desk.childCount))
-                     if app and app.get_process_id() == lesson.pid and app.childCount), None)
-    app = desktop.wait_for("the lesson on the accessibility bus", application)
+    app = desktop.wait_for("the lesson on the accessibility bus", lambda: next((
+        a for a in A.Registry.getDesktop(0) if a and a.get_process_id() == lesson.pid and
+        a.childCount), None))
     # Read the program live, not libatspi's cache: what changes must be told by the program.
     app.set_cache_mask(Atspi.Cache.NONE)
     window = app.getChildAtIndex(0)
 
     def children():  # a page being changed may have fewer children by the time one is asked for
-        return list(filter(None, map(window.getChildAtIndex, range(window.childCount))))
+        return list(filter(None, window))
 
     def home():
         return next(c for c in children() if c.name == "Home")
@@ -136,12 +123,12 @@ def walk(lesson, display, heard, selections):
               ", ".join(f"{c.name[:16]!r}@{p.x},{p.y}" for c, p in zip(read, places)))
 
     def keys(*names, then):
-        since = len(heard.said)
+        since = len(SAID)
         desktop.x(display, "xdotool", "key", "--delay", "20", *names)
-        heard.wait_for(*then, since=since)
+        hear(*then, since=since)
 
     # The window opens with Next in the focus; Tab goes round to it again.
-    heard.wait_for("Next push button.")
+    hear("Next push button.")
     page()
     keys("Tab", then=["Home push button."])
     keys("Tab", then=["Next push button."])
@@ -173,7 +160,7 @@ def walk(lesson, display, heard, selections):
     page()
     keys("alt+b", then=["Next push button.", INTRODUCTION])
     page()
-    told = [plain(line) for line in heard.said if plain(line) in map(plain, TOLD)]
+    told = [plain(line) for line in SAID if plain(line) in map(plain, TOLD)]
     check(told == list(map(plain, TOLD)), f"the lesson told {told}, not {TOLD}")
     home().queryAction().doAction(0)
     desktop.wait_for("Home pressed through AT-SPI to end the lesson",

@@ -19,8 +19,7 @@ TIMEOUT = 10.0  # every wait is a poll against a deadline, never a fixed sleep
 # prove nothing.
 TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "xwininfo": "x11-utils", "xprop": "x11-utils",
          "openbox": "openbox", "dbus-launch": "dbus-x11", "dbus-daemon": "dbus-daemon",
-         "/usr/libexec/at-spi-bus-launcher": "at-spi2-core", "orca": "orca",
-         "speech-dispatcher": "speech-dispatcher", "pgrep": "procps"}
+         "/usr/libexec/at-spi-bus-launcher": "at-spi2-core", "orca": "orca", "pgrep": "procps"}
 MODULES = {"pyatspi": "python3-pyatspi", "psutil": "python3-psutil", "PIL": "python3-pil"}
 # A runtime folder of the tests' own, as a desktop session has (else Qt makes one in /tmp).
 RUNTIME = tempfile.mkdtemp(prefix="two-circles-runtime-")
