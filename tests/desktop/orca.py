@@ -8,14 +8,12 @@ tst_accessibility.)"""
 import os
 import re
 import subprocess
-import sys
 import tempfile
 import threading
 import tty
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
-import desktop  # noqa: E402  the shared display, process and waiting harness
-from desktop import check, clean_environment  # noqa: E402
+import desktop
+from desktop import check, clean_environment
 
 # SPEECH OUTPUT: 'words' followed by the voice, as Orca 43 logs it.
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\[?\{.*\}\]?|None)?\r?$")
@@ -25,8 +23,6 @@ RULE_3 = "The two circles intersect each other in 2 points; rule (3) holds."
 RULE_2 = "The two circles touch each other internally; rule (2) holds."
 REARRANGE = "You can rearrange r1 , r2 and PQ"
 INTRODUCTION = "The introduction page."
-# What the lesson tells, in the order of the walk, each once: what reaches Orca over AT-SPI.
-TOLD = [PRACTICE, DISTANCE, f"{RULE_3} {REARRANGE}", RULE_3, RULE_3, RULE_2, INTRODUCTION]
 KEYS = {"Next": "Alt+N", "Back": "Alt+B", "Print": "Alt+P", "Home": "Alt+H"}
 SAID = []  # what Orca has said, one utterance an item
 
@@ -160,8 +156,6 @@ def walk(lesson, display, selections):
     page()
     keys("alt+b", then=["Next push button.", INTRODUCTION])
     page()
-    told = [plain(line) for line in SAID if plain(line) in map(plain, TOLD)]
-    check(told == list(map(plain, TOLD)), f"the lesson told {told}, not {TOLD}")
     home().queryAction().doAction(0)
     desktop.wait_for("Home pressed through AT-SPI to end the lesson",
                      lambda: lesson.poll() is not None)
