@@ -14,9 +14,8 @@ import time
 import uuid
 
 TIMEOUT = 10.0  # every wait is a poll against a deadline, never a fixed sleep
-# Tools and the Debian package that brings each. libdbus autolaunches with dbus-launch: where it
-# is missing nothing could be left behind by a start without a session bus, and that check would
-# prove nothing.
+# Tools and the Debian package that brings each. Without dbus-launch, which libdbus autolaunches,
+# a start without a session bus could leave nothing behind, and that check would prove nothing.
 TOOLS = {"Xvfb": "xvfb", "xdotool": "xdotool", "xwininfo": "x11-utils", "xprop": "x11-utils",
          "openbox": "openbox", "dbus-launch": "dbus-x11", "dbus-daemon": "dbus-daemon",
          "/usr/libexec/at-spi-bus-launcher": "at-spi2-core", "orca": "orca", "pgrep": "procps"}
@@ -93,9 +92,8 @@ class Session:
         return line
 
     def display(self, width, height):
-        """An Xvfb on a display number it picks itself, so that tests running side by side never
-        meet, managed by Openbox, as a pupil's desktop frames and activates windows; returns the
-        DISPLAY value."""
+        """An Xvfb on a display number it picks itself (tests side by side never meet), with Openbox
+        to frame and activate windows as on a pupil's desktop; returns the DISPLAY value."""
         display = ":" + self.announced(["Xvfb", "-displayfd", "1", "-screen", "0",
                                         f"{width}x{height}x24", "-nolisten", "tcp", "-noreset"])
         self.start(["openbox", "--sm-disable"], env=clean_environment(
