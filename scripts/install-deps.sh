@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake g++ make ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core \
 xvfb xauth poppler-utils dpkg-dev file desktop-file-utils appstream \
-x11-utils xdotool x11-apps dbus-x11 python3-pyatspi at-spi2-core dbus-daemon openbox \
+x11-utils xdotool dbus-x11 python3-pyatspi at-spi2-core dbus-daemon openbox \
 orca speech-dispatcher procps python3-psutil python3-pil qt6-l10n-tools qt6-tools-dev \
 qt6-translations-l10n"
 # Targets that need more (make bench, fuzz, sanitize) name their extra packages as arguments.
