@@ -1,14 +1,12 @@
 // How the lesson reads to assistive technology, through Qt's accessibility interfaces. (That it
-// all reaches a screen reader, the events that announce a change included, is for the check with
-// Orca over AT-SPI.)
+// all reaches a screen reader, what each step tells and the rules read as text included, is for
+// the check with Orca over AT-SPI.)
 
 #include "pupil.h"
-#include "window/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QMetaEnum>
-#include <QSignalSpy>
 
 namespace {
 
@@ -124,61 +122,6 @@ private slots:
             ->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(pupil.shows("next"));
         QVERIFY(!tree(pupil).join(' ').contains(QStringLiteral("Circle with centre")));
-    }
-
-    // Each step is told once it is over, in one utterance: where the pupil is, how the circles
-    // lie, the prompt that appeared; a step that changes nothing the pupil can hear says nothing.
-    void eachStepIsTold()
-    {
-        Pupil pupil;
-        QSignalSpy told(pupil.window().findChild<Announcer *>(), &Announcer::told);
-        const auto step = [&](const std::function<void()> &action) {
-            told.clear();
-            action();
-            QCoreApplication::processEvents(); // the step is over
-            QStringList said;
-            for (const QList<QVariant> &words : told)
-                said << words.at(0).toString();
-            return said.join('|');
-        };
-        const QString rule3 =
-            QStringLiteral("The two circles intersect each other in 2 points; rule (3) holds.");
-        const QString rule1 =
-            QStringLiteral("The two circles touch each other externally; rule (1) holds.");
-        const QString rearrange = QStringLiteral(" You can rearrange r1 , r2 and PQ");
-        const QString distance = QStringLiteral("Select the distance PQ between their centers P "
-                                                "and Q");
-        const QString practice = QStringLiteral("The practice page. ");
-        QCOMPARE(step([&] { pupil.next(); }),
-                 practice + "Now select length of radius r1 and r2 for the circles.");
-        QCOMPARE(step([&] { pupil.pick("r1", 3); }), QString());
-        QCOMPARE(step([&] { pupil.pick("r2", 2); }), distance);
-        QCOMPARE(step([&] { pupil.back(); }), "The introduction page.");
-        // A choice left half made comes back with the prompt for what is missing, and only that.
-        QCOMPARE(step([&] { pupil.next(); }), practice + distance);
-        QCOMPARE(step([&] { pupil.pick("distance", 4); }), rule3 + rearrange);
-        QCOMPARE(step([&] { pupil.pick("distance", 3); }), rule3);
-        QCOMPARE(
-            step([&] { accessible(pupil.control("r1"))->valueInterface()->setCurrentValue(1); }),
-            rule1);
-        pupil.back();
-        QCOMPARE(step([&] { pupil.next(); }), practice + rule1 + rearrange);
-    }
-
-    // A text box reads as text, where its words stand on the screen (for a reader that reviews
-    // the window line by line), and nothing can change it.
-    void aTextBoxReadsAsText()
-    {
-        Pupil pupil;
-        QTextEdit *edit = pupil.box("rule3");
-        QAccessibleInterface *read = accessible(edit);
-        QAccessibleTextInterface *text = read->textInterface();
-        QVERIFY(text && read->state().readOnly);
-        QCOMPARE(text->text(0, text->characterCount()), edit->toPlainText());
-        const QRect first = text->characterRect(0);
-        QVERIFY(QRect(edit->mapToGlobal(QPoint()), edit->size()).contains(first));
-        QVERIFY(first.width() > 0);
-        QCOMPARE(text->offsetAtPoint(first.center()), 0);
     }
 };
 

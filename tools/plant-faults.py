@@ -95,6 +95,8 @@ FAULTS = [
     ("F87", "printed zoomed, not at true scale", "print/printing.cpp", "resolution / (design::kTwipsPerInch * design::pixelsPerTwip())", "resolution / (design::kTwipsPerInch * design::pixelsPerTwip() / design::view.zoom)"),
     ("F88", "full screen not centred", "window/lessonwindow.cpp", "origin = QPoint(room.width() / 2, room.height() / 2);", "origin = QPoint();"),
     ("F89", "the window back from full screen with its title bar off the screen", "window/lessonwindow.cpp", "        return windowHandle()->setFramePosition(m_windowFrame);", "        return;"),
+    ("F90", "a new distance not told to a screen reader", "window/accessibility.cpp", "    QObject::connect(lists, &ChoiceLists::distanceChosen, announcer, outcome);\n", ""),
+    ("F91", "a rule's words not where a screen reader reviews them", "window/accessibility.cpp", "return QRect(box()->viewport()->mapToGlobal(caret.topLeft()),", "return QRect(caret.topLeft(),"),
 ]
 
 def run(build, fault):
