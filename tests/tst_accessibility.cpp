@@ -1,6 +1,6 @@
 // How the lesson reads to assistive technology, through Qt's accessibility interfaces. (That it
-// all reaches a screen reader, what each step tells and the rules read as text included, is for
-// the check with Orca over AT-SPI.)
+// all reaches a screen reader, what each step tells included, is for the check with Orca over
+// AT-SPI.)
 
 #include "pupil.h"
 
@@ -34,8 +34,9 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Each page in reading order, nothing hidden or covered read out.
-    void thePagesReadInOrder()
+    // Each page as a screen reader walks it, its parts named as they read (doubled blanks as
+    // one), nothing hidden or covered read out. (The order where they are drawn: Orca's check.)
+    void thePagesRead()
     {
         Pupil pupil;
         QStringList read = tree(pupil);
@@ -44,19 +45,14 @@ private slots:
                               "Button:Next", "Button:Home",
                               QStringLiteral("Heading:Relative position of two circles in R") +
                                   QChar(0x00B2)}));
-        QCOMPARE(read.size(), 4 + 2 + 1 + 5 + 2); // sentences, statement, rules, note, invitation
-        QVERIFY(read.last().endsWith(QStringLiteral("Click 'Next'.")));
         QVERIFY(!read.join(' ').contains(QStringLiteral("Back")));
-        QCOMPARE(accessible(&pupil.window())->text(QAccessible::Name),
-                 pupil.window().windowTitle());
 
         pupil.next();
         read = tree(pupil);
         for (const char *control : {"ComboBox:Radius r1", "ComboBox:Radius r2",
                                     "ComboBox:Distance PQ", "Button:Back", "Button:Home"})
             QVERIFY2(read.contains(QLatin1String(control)), control);
-        QVERIFY(!read.contains(QStringLiteral("Button:Next")));
-        QVERIFY(!read.join(' ').contains(QStringLiteral("Click 'Next'")));
+        QVERIFY(!read.join(' ').contains(QStringLiteral("Next"))); // the button, the invitation
     }
 
     // A choice made through the lists' values, as AT-SPI sets them: the rule that holds is
@@ -122,6 +118,22 @@ private slots:
             ->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(pupil.shows("next"));
         QVERIFY(!tree(pupil).join(' ').contains(QStringLiteral("Circle with centre")));
+    }
+
+    // A text box reads as text, where its words stand on the screen (for a reader that reviews
+    // the window line by line), and nothing can change it.
+    void aTextBoxReadsAsText()
+    {
+        Pupil pupil;
+        QTextEdit *edit = pupil.box("rule3");
+        QAccessibleInterface *read = accessible(edit);
+        QAccessibleTextInterface *text = read->textInterface();
+        QVERIFY(text && read->state().readOnly);
+        QCOMPARE(text->text(0, text->characterCount()), edit->toPlainText());
+        const QRect first = text->characterRect(0);
+        QVERIFY(QRect(edit->mapToGlobal(QPoint()), edit->size()).contains(first));
+        QVERIFY(first.width() > 0);
+        QCOMPARE(text->offsetAtPoint(first.center()), 0);
     }
 };
 
