@@ -34,7 +34,6 @@ public:
     void click(const char *button) { QTest::mouseClick(control(button), Qt::LeftButton); }
     void doubleClick(const char *button);
     void next() { click("next"); }
-    void back() { click("back"); }
     // A pick of the item in the open list; and picks in the guided order r1, r2, PQ.
     void pick(const char *list, int value);
     void choose(const QList<int> &picks)

@@ -3,13 +3,17 @@
 // random whole lessons: a seeded pupil clicks the text buttons, prints, picks and types in the
 // open lists and presses keys in them; after every action the model says what the window must
 // show. SOAK_SEEDS ("1,2,5" or "1-8") and SOAK_ACTIONS choose a long run (make soak); by default
-// three seeds of 600 actions run with the suite.
+// three seeds of 600 actions run with the suite. Last the fuzz target over the inputs kept for it.
 
 #include "lessonmodel.h"
 
 #include "choice/choice.h"
 
+#include <QDir>
 #include <QRandomGenerator>
+
+// The fuzz target: a disagreement with the model aborts, as libFuzzer needs.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
 
 class SoakTest : public QObject
 {
@@ -47,6 +51,24 @@ private slots:
                                                  .arg(seed)
                                                  .arg(count)
                                                  .arg(wrong)));
+    }
+
+    void theFuzzCorpus_data()
+    {
+        QTest::addColumn<QString>("input");
+        const QFileInfoList inputs = QDir(QStringLiteral(CORPUS)).entryInfoList(QDir::Files);
+        QVERIFY(!inputs.isEmpty());
+        for (const QFileInfo &input : inputs)
+            QTest::newRow(qPrintable(input.fileName())) << input.filePath();
+    }
+    void theFuzzCorpus()
+    {
+        QFETCH(QString, input);
+        QFile file(input);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                               std::size_t(bytes.size()));
     }
 };
 

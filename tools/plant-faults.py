@@ -95,6 +95,10 @@ FAULTS = [
     ("F87", "printed zoomed, not at true scale", "print/printing.cpp", "resolution / (design::kTwipsPerInch * design::pixelsPerTwip())", "resolution / (design::kTwipsPerInch * design::pixelsPerTwip() / design::view.zoom)"),
     ("F88", "full screen not centred", "window/lessonwindow.cpp", "origin = QPoint(room.width() / 2, room.height() / 2);", "origin = QPoint();"),
     ("F89", "the window back from full screen with its title bar off the screen", "window/lessonwindow.cpp", "        return windowHandle()->setFramePosition(m_windowFrame);", "        return;"),
+    ("F90", "a new distance not told to a screen reader", "window/accessibility.cpp", "    QObject::connect(lists, &ChoiceLists::distanceChosen, announcer, outcome);\n", ""),
+    ("F91", "a rule's words not where a screen reader reviews them", "window/accessibility.cpp", "return QRect(box()->viewport()->mapToGlobal(caret.topLeft()),", "return QRect(caret.topLeft(),"),
+    ("F92", "without a session bus the lesson starts one, left running", "app/launch.cpp", 'QByteArray address("disabled:");', 'QByteArray address("autolaunch:");'),
+    ("F93", "QT_SCALE_FACTOR=100 taken, the lesson takes gigabytes", "app/launch.cpp", "kLargestScaleFactor = 8;", "kLargestScaleFactor = 1000;"),
 ]
 
 def run(build, fault):
