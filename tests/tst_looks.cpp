@@ -1,13 +1,15 @@
 // Golden renders: the window in every state a pupil can reach that looks different, and the
 // pages Print makes, compared pixel for pixel with the PNGs in tests/looks/ (tests/looks/scale-2/
-// on a screen scaled 2x). A difference fails with the state's name and leaves the window as seen
-// in looks-seen/ beside the test. `make looks` records them again. Then the cues in real time.
+// on a screen scaled 2x). A difference fails with the state's name and leaves the window as seen,
+// and a difference image (black where they agree), in looks-seen/ beside the test. `make looks`
+// records them again. Then the cues in real time.
 
 #include "pupil.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QKeySequence>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -33,9 +35,16 @@ bool looksAsRecorded(const QString &state, const std::function<QImage()> &look)
     QImage seen;
     const bool same = QTest::qWaitFor(
         [&] { return (seen = look().convertToFormat(QImage::Format_RGB32)) == expected; }, 2000);
-    if (!same && QDir().mkpath(QStringLiteral("looks-seen")))
-        seen.save(QStringLiteral("looks-seen/") + fileName(state));
-    return same;
+    if (same || !QDir().mkpath(QStringLiteral("looks-seen")))
+        return same;
+    const QString seenFile = QStringLiteral("looks-seen/") + fileName(state);
+    seen.save(seenFile);
+    QPainter difference(&seen);
+    difference.setCompositionMode(QPainter::CompositionMode_Difference);
+    difference.drawImage(0, 0, expected);
+    difference.end();
+    seen.save(seenFile.chopped(4) + QStringLiteral("-difference.png"));
+    return false;
 }
 
 // Does what a step says: "next", "back", "r1=3", "type pq 6", "point print", "point bare",

@@ -2,7 +2,7 @@
 """The lesson as a blind pupil meets it: heard through Orca, from its debug log, and driven by the
 keyboard alone, also zoomed, while the test reads over AT-SPI what Orca is given: the controls
 where they are drawn, buttons pressed by an action with their shortcut, the rule that holds told
-as a selection, Home pressed through AT-SPI. (What each control and step says, in what order:
+as a selection, Home pressed through AT-SPI. (What each control is called and reads:
 tst_accessibility.)"""
 
 import os
@@ -143,6 +143,8 @@ def walk(lesson, display, selections):
                      lambda: abs(home().queryComponent().getExtents(A.DESKTOP_COORDS).width -
                                  width * 0.875) < 1)
     keys("alt+b", then=["Next push button.", INTRODUCTION])
+    # The choice made comes back with the page, and is told with it.
+    keys("alt+n", then=[f"The practice page. {RULE_2} {REARRANGE}"])
     home().queryAction().doAction(0)
     desktop.wait_for("Home pressed through AT-SPI to end the lesson",
                      lambda: lesson.poll() is not None)
