@@ -1,14 +1,32 @@
-// What a pupil who does not do as expected meets: a paste too long, double-clicks, shortcuts
-// pressed in a list while its pop-up is open or a value is typed, and a print that fails. (Tab
-// after typing and the printed pages are the renders'; a cancelled print, the soak's; odd values
-// from a screen reader, the accessibility test's.)
+// What the lesson meets that was not meant for it: from a pupil, a paste too long, double-clicks,
+// shortcuts pressed in a list while its pop-up is open or a value is typed, and a print that
+// fails; from the desktop, settings made before Qt starts. (Tab after typing and the printed pages
+// are the renders'; a cancelled print, the soak's; odd values from a screen reader, the
+// accessibility test's; what needs a real display, tests/desktop's.)
 
+#include "app/launch.h"
 #include "pupil.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
+#include <QLocalServer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+
+namespace {
+
+// Sets (or, with a null value, unsets) a variable until the returned guard goes.
+auto settingFor(const char *name, const QByteArray &value)
+{
+    const bool was = qEnvironmentVariableIsSet(name);
+    const QByteArray old = qgetenv(name);
+    value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    return qScopeGuard([=] { was ? qputenv(name, old) : qunsetenv(name); });
+}
+
+} // namespace
 
 class RobustnessTest : public QObject
 {
@@ -57,22 +75,18 @@ private slots:
         QTest::addColumn<QKeyCombination>("keys");
         QTest::addColumn<QString>("first"); // "pop-up" opened, a value "typed", or "nothing"
         QTest::addColumn<QString>("after");
-        QTest::newRow("Ctrl+Q") << (Qt::CTRL | Qt::Key_Q) << "pop-up"
-                                << "ended";
-        QTest::newRow("Alt+B") << (Qt::ALT | Qt::Key_B) << "pop-up"
-                               << "introduction";
-        QTest::newRow("Alt+P") << (Qt::ALT | Qt::Key_P) << "pop-up"
-                               << "printed";
-        QTest::newRow("Alt+X, no shortcut") << (Qt::ALT | Qt::Key_X) << "pop-up"
-                                            << "practice";
-        QTest::newRow("Alt+X, pop-up closed") << (Qt::ALT | Qt::Key_X) << "nothing"
-                                              << "practice";
-        QTest::newRow("Alt+H, typed") << (Qt::ALT | Qt::Key_H) << "typed"
-                                      << "ended";
-        QTest::newRow("Alt+B, typed") << (Qt::ALT | Qt::Key_B) << "typed"
-                                      << "introduction";
-        QTest::newRow("Alt+P, typed") << (Qt::ALT | Qt::Key_P) << "typed"
-                                      << "printed";
+        const auto row = [](const char *name, QKeyCombination keys, const char *first,
+                            const char *after) {
+            QTest::newRow(name) << keys << QString(first) << QString(after);
+        };
+        row("Ctrl+Q", Qt::CTRL | Qt::Key_Q, "pop-up", "ended");
+        row("Alt+B", Qt::ALT | Qt::Key_B, "pop-up", "introduction");
+        row("Alt+P", Qt::ALT | Qt::Key_P, "pop-up", "printed");
+        row("Alt+X, no shortcut", Qt::ALT | Qt::Key_X, "pop-up", "practice");
+        row("Alt+X, pop-up closed", Qt::ALT | Qt::Key_X, "nothing", "practice");
+        row("Alt+H, typed", Qt::ALT | Qt::Key_H, "typed", "ended");
+        row("Alt+B, typed", Qt::ALT | Qt::Key_B, "typed", "introduction");
+        row("Alt+P, typed", Qt::ALT | Qt::Key_P, "typed", "printed");
     }
     void theShortcutsFromAList()
     {
@@ -116,6 +130,73 @@ private slots:
             QStringList(QStringLiteral("The lesson was not printed: No space left on device.")));
         QVERIFY(pupil.print(2, paper.filePath("lesson.pdf")).isEmpty());
         QCOMPARE(pagesIn(paper.filePath("lesson.pdf")), 2);
+    }
+
+    // What Qt is let read of a scale variable (null: unset); the pupil is told of any change.
+    void scaleVariables_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QByteArray>("read");
+        // Each "value:read", read empty where the value is dropped.
+        const auto rows = [](const char *name, const char *values) {
+            for (const QByteArray &pair : QByteArray(values).split(' ')) {
+                const QByteArray value = pair.first(pair.indexOf(':'));
+                const QByteArray read = pair.sliced(value.size() + 1);
+                QTest::addRow("%s %s", name, value.constData())
+                    << QByteArray(name) << value << (read.isEmpty() ? QByteArray() : read);
+            }
+        };
+        rows("QT_SCALE_FACTOR",
+             "1.5:1.5 0.5:0.5 8:8 100:8 1e300:8 0: -1: nan: inf: -inf: two: 1.5x:");
+        rows("QT_FONT_DPI", "120:120 47:47 1:47 100000:480 0: -96: 96.5: many: 99999999999:");
+    }
+    void scaleVariables()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, value);
+        QFETCH(QByteArray, read);
+        const launch::ScaleVariable sane = launch::saneScaleVariable(name.constData(), value);
+        QCOMPARE(sane.value, read);
+        QCOMPARE(sane.value.isNull(), read.isNull());
+        // A line that names the variable (as desktop/starts.py reads it), or nothing.
+        QCOMPARE(sane.note.startsWith("two-circles: " + name + ' '), read != value);
+    }
+
+    // value: $DBUS_SESSION_BUS_ADDRESS (null: unset); bus: what $XDG_RUNTIME_DIR/bus is. The
+    // folder's name has a blank and a tilde, which a D-Bus address escapes.
+    void sessionBus_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("bus");
+        QTest::addColumn<QByteArray>("address");
+        QTest::newRow("unset") << QByteArray() << "none" << QByteArray("disabled:");
+        QTest::newRow("empty") << QByteArray("") << "none" << QByteArray("disabled:");
+        QTest::newRow("set: kept")
+            << QByteArray("unix:path=/x") << "socket" << QByteArray("unix:path=/x");
+        QTest::newRow("the user's bus") << QByteArray() << "socket" << QByteArray("unix:path=");
+        QTest::newRow("a file named bus") << QByteArray() << "file" << QByteArray("disabled:");
+    }
+    void sessionBus()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, bus);
+        QFETCH(QByteArray, address);
+        QTemporaryDir scratch;
+        const QString runtime = scratch.filePath(QStringLiteral("run time~"));
+        QVERIFY(QDir().mkpath(runtime));
+        const QByteArray busPath = QFile::encodeName(runtime + QStringLiteral("/bus"));
+        QLocalServer socket; // as a session bus listens
+        QFile file(QFile::decodeName(busPath));
+        QVERIFY(bus == "socket" ? socket.listen(QFile::decodeName(busPath))
+                                : bus != "file" || file.open(QIODevice::WriteOnly));
+        const auto restoreRuntime = settingFor("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        const auto restoreBus = settingFor("DBUS_SESSION_BUS_ADDRESS", value);
+        launch::avoidSessionBusAutolaunch();
+        QByteArray expected = address;
+        if (expected == "unix:path=")
+            expected += QByteArray(busPath).replace(' ', "%20").replace('~', "%7E");
+        QCOMPARE(qgetenv("DBUS_SESSION_BUS_ADDRESS"), expected);
     }
 };
 
