@@ -6,15 +6,11 @@ BlinkingCue::BlinkingCue(const QString &name, int beatMs, QObject *parent) : QOb
     for (QTimer *half : {&m_first, &m_second}) {
         half->setInterval(beatMs);
         half->setTimerType(Qt::PreciseTimer);
+        connect(half, &QTimer::timeout, this, [this, half] {
+            emit styleDue(half == &m_second);
+            handOver(*half, half == &m_first ? m_second : m_first);
+        });
     }
-    connect(&m_first, &QTimer::timeout, this, [this] {
-        emit firstStyleDue();
-        handOver(m_first, m_second);
-    });
-    connect(&m_second, &QTimer::timeout, this, [this] {
-        emit secondStyleDue();
-        handOver(m_second, m_first);
-    });
 }
 
 void BlinkingCue::start()

@@ -17,8 +17,7 @@ public:
     void dropSecondHalf();
 
 signals:
-    void firstStyleDue();
-    void secondStyleDue();
+    void styleDue(bool second);
 
 private:
     void handOver(QTimer &from, QTimer &to);
