@@ -175,14 +175,14 @@ public:
         return QAccessible::queryAccessibleInterface(object()->parent());
     }
     // The bar's one child is the announcement, which has none.
-    int childCount() const override { return int(announcers().size()); }
+    int childCount() const override { return int(object()->children().size()); }
     QAccessibleInterface *child(int index) const override
     {
-        return QAccessible::queryAccessibleInterface(announcers().value(index));
+        return QAccessible::queryAccessibleInterface(object()->children().value(index));
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return child ? int(announcers().indexOf(child->object())) : -1;
+        return child ? int(object()->children().indexOf(child->object())) : -1;
     }
     QAccessible::Role role() const override
     {
@@ -193,12 +193,6 @@ public:
     {
         const auto *announcer = qobject_cast<const Announcer *>(object());
         return t == QAccessible::Name && announcer ? announcer->words() : QString();
-    }
-
-private:
-    QList<Announcer *> announcers() const
-    {
-        return object()->findChildren<Announcer *>(Qt::FindDirectChildrenOnly);
     }
 };
 
