@@ -6,9 +6,11 @@ BlinkingCue::BlinkingCue(const QString &name, int beatMs, QObject *parent) : QOb
     for (QTimer *half : {&m_first, &m_second}) {
         half->setInterval(beatMs);
         half->setTimerType(Qt::PreciseTimer);
+        // Stopped as it times out, it starts the other half.
+        half->setSingleShot(true);
         connect(half, &QTimer::timeout, this, [this, half] {
             emit styleDue(half == &m_second);
-            handOver(*half, half == &m_first ? m_second : m_first);
+            (half == &m_first ? m_second : m_first).start();
         });
     }
 }
@@ -32,11 +34,4 @@ void BlinkingCue::dropSecondHalf()
         return;
     m_second.stop();
     start();
-}
-
-// A running half keeps its schedule, and one due at once would wipe out the style just shown.
-void BlinkingCue::handOver(QTimer &from, QTimer &to)
-{
-    to.start();
-    from.stop();
 }

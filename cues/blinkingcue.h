@@ -20,8 +20,6 @@ signals:
     void styleDue(bool second);
 
 private:
-    void handOver(QTimer &from, QTimer &to);
-
     QTimer m_first;
     QTimer m_second;
 };
