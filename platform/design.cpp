@@ -130,18 +130,15 @@ void setPointSize(QWidget *widget, double points)
     applyFont(widget, font);
 }
 
-// Fonts first: a text box sizes its subscripts from its font.
+// Font first: a text box sizes its subscripts from its font.
 void follow(QWidget *window)
 {
-    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
-    for (QWidget *widget : widgets) {
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
         const QVariant font = widget->property(kFontProperty);
         if (font.isValid())
             applyFont(widget, font.value<QFont>());
         if (auto *box = qobject_cast<QTextEdit *>(widget))
             richtext::follow(box);
-    }
-    for (QWidget *widget : widgets) {
         const QVariant rect = widget->property(kRectProperty);
         if (rect.isValid())
             applyRect(widget, rect.toRectF());
