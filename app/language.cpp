@@ -47,23 +47,16 @@ QString install(const QStringList &arguments)
     parser.parse(arguments);
     const std::optional<QString> asked =
         parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
-    // A language named without a country stands for its usual one too: "pt" finds pt_BR.
-    QStringList languages;
-    for (const QString &wanted : asked ? QStringList{*asked} : systemLanguages())
-        languages << QLocale(fileCode(wanted)).uiLanguages();
     auto *lesson = new QTranslator(QCoreApplication::instance());
-    QString found;
-    for (const QString &language : languages) {
-        if (isEnglish(language))
+    // QTranslator tries each of the locale's languages in the build's :/i18n, each with its country
+    // and without: "pt" finds two-circles_pt_BR, "de_AT" two-circles_de.
+    for (const QString &wanted : asked ? QStringList{*asked} : systemLanguages())
+        if (isEnglish(wanted) ||
+            (!fileCode(wanted).isEmpty() &&
+             lesson->load(QLocale(fileCode(wanted)), QStringLiteral("two-circles"),
+                          QStringLiteral("_"), QStringLiteral(":/i18n"))))
             break;
-        // QTranslator tries "two-circles_pt_BR", then "two-circles_pt", in the build's :/i18n.
-        if (!fileCode(language).isEmpty() &&
-            lesson->load(QStringLiteral("two-circles_") + fileCode(language),
-                         QStringLiteral(":/i18n"))) {
-            found = lesson->language();
-            break;
-        }
-    }
+    const QString found = lesson->language();
     if (found.isEmpty()) {
         delete lesson;
         if (asked && asked->isEmpty())

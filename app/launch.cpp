@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,17 +34,10 @@ QByteArray noDisplayReason()
     return "cannot open display \"" + display + "\"";
 }
 
-struct HeldMessage
-{
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
-
 // Qt hands back its default handler when no other was installed: there always is a previous one.
 const char *guardedProgram = nullptr;
 QtMessageHandler previousHandler = nullptr;
-QList<HeldMessage> heldMessages;
+QList<std::function<void()>> heldMessages;
 
 // QApplication's only fatal message is the platform's failure to start; Qt would then abort.
 void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -55,7 +49,9 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
                      noDisplayReason().constData(), guardedProgram);
         std::_Exit(1);
     }
-    heldMessages.append({type, QByteArray(context.category), text});
+    heldMessages.append([type, category = QByteArray(context.category), text] {
+        previousHandler(type, QMessageLogContext(nullptr, 0, nullptr, category.constData()), text);
+    });
 }
 
 // Qt 6.4 draws rich text as black bars at a QT_SCALE_FACTOR below 1: set to 1, it caps the zoom.
@@ -148,10 +144,8 @@ Started startApplication(int &argc, char **argv)
     previousHandler = qInstallMessageHandler(holdOrGiveUp);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);
-    for (const HeldMessage &message : std::exchange(heldMessages, {})) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        previousHandler(message.type, context, message.text);
-    }
+    for (const std::function<void()> &handOn : std::exchange(heldMessages, {}))
+        handOn();
 
     QApplication::setApplicationName(QStringLiteral("two-circles"));
     // No display name, which Qt would append to the title: the desktop entry names the lesson.

@@ -6,15 +6,13 @@ BlinkingCue::BlinkingCue(const QString &name, int beatMs, QObject *parent) : QOb
     for (QTimer *half : {&m_first, &m_second}) {
         half->setInterval(beatMs);
         half->setTimerType(Qt::PreciseTimer);
+        // Stopped as it times out, it starts the other half.
+        half->setSingleShot(true);
+        connect(half, &QTimer::timeout, this, [this, half] {
+            emit styleDue(half == &m_second);
+            (half == &m_first ? m_second : m_first).start();
+        });
     }
-    connect(&m_first, &QTimer::timeout, this, [this] {
-        emit firstStyleDue();
-        handOver(m_first, m_second);
-    });
-    connect(&m_second, &QTimer::timeout, this, [this] {
-        emit secondStyleDue();
-        handOver(m_second, m_first);
-    });
 }
 
 void BlinkingCue::start()
@@ -36,11 +34,4 @@ void BlinkingCue::dropSecondHalf()
         return;
     m_second.stop();
     start();
-}
-
-// A running half keeps its schedule, and one due at once would wipe out the style just shown.
-void BlinkingCue::handOver(QTimer &from, QTimer &to)
-{
-    to.start();
-    from.stop();
 }

@@ -17,12 +17,9 @@ public:
     void dropSecondHalf();
 
 signals:
-    void firstStyleDue();
-    void secondStyleDue();
+    void styleDue(bool second);
 
 private:
-    void handOver(QTimer &from, QTimer &to);
-
     QTimer m_first;
     QTimer m_second;
 };

@@ -39,7 +39,7 @@ QFont hintFont()
 
 QRect hintBox()
 {
-    return design::pixelRect(120, 240, 3255, 735);
+    return design::pixelRect({120, 240, 3255, 735});
 }
 
 } // namespace

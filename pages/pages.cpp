@@ -54,7 +54,7 @@ void Frames::paintEvent(QPaintEvent *)
         const double height = m_middle ? float(double(*m_middle) + outline.heightFromMiddle) *
                                              design::kTwipsPerCentimetre
                                        : outline.height;
-        const QRect box = design::pixelRect(outline.left, outline.top, outline.width, height);
+        const QRect box = design::pixelRect({outline.left, outline.top, outline.width, height});
         // A wide border lies inside the rectangle.
         const int width = design::strokeWidth(outline.penWidth);
         const qreal half = width / 2.0;

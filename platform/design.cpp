@@ -28,8 +28,7 @@ double pixelsPerTwipAtZoomOne()
 
 void applyRect(QWidget *widget, const QRectF &r)
 {
-    const QRect pixels = pixelRect(r.left(), r.top(), r.width(), r.height());
-    widget->setGeometry(pixels.translated(view.origin));
+    widget->setGeometry(pixelRect(r).translated(view.origin));
 }
 
 // The designed font, not the widget's, which holds every setting it inherited as if set.
@@ -61,10 +60,10 @@ int twipsToPixels(double twips)
     return int(std::lround(twips * pixelsPerTwip()));
 }
 
-QRect pixelRect(double left, double top, double width, double height)
+QRect pixelRect(const QRectF &twips)
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
+    return QRect(twipsToPixels(twips.left()), twipsToPixels(twips.top()),
+                 twipsToPixels(twips.width()), twipsToPixels(twips.height()));
 }
 
 QSize clientSize()
@@ -131,18 +130,15 @@ void setPointSize(QWidget *widget, double points)
     applyFont(widget, font);
 }
 
-// Fonts first: a text box sizes its subscripts from its font.
+// Font first: a text box sizes its subscripts from its font.
 void follow(QWidget *window)
 {
-    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
-    for (QWidget *widget : widgets) {
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
         const QVariant font = widget->property(kFontProperty);
         if (font.isValid())
             applyFont(widget, font.value<QFont>());
         if (auto *box = qobject_cast<QTextEdit *>(widget))
             richtext::follow(box);
-    }
-    for (QWidget *widget : widgets) {
         const QVariant rect = widget->property(kRectProperty);
         if (rect.isValid())
             applyRect(widget, rect.toRectF());

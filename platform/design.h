@@ -34,7 +34,7 @@ inline double centimetresToPixels(double cm)
     return cm * kTwipsPerCentimetre * pixelsPerTwip();
 }
 // Each of left, top, width and height rounded on its own.
-QRect pixelRect(double left, double top, double width, double height);
+QRect pixelRect(const QRectF &twips);
 QSize clientSize();
 int strokeWidth(int designed);
 double zoomedPoints(double points);

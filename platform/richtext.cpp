@@ -20,8 +20,7 @@ void lower(QTextEdit *box, QTextCharFormat &format)
 {
     QFont lowered = box->document()->defaultFont();
     lowered.setPointSizeF(design::zoomedPoints(format.doubleProperty(kDesignPoints)));
-    const QFontMetricsF metrics(lowered);
-    const double height = metrics.ascent() + metrics.descent();
+    const double height = QFontMetricsF(lowered).height();
     format.setFontPointSize(lowered.pointSizeF());
     format.setBaselineOffset(height > 0 ? 100.0 * format.intProperty(kDesignOffset) *
                                               design::pixelsPerTwip() / height

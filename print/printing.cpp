@@ -31,11 +31,9 @@ void drawAtTrueScale(QPainter &painter, QWidget *window, QPagedPaintDevice &devi
 
     // A picture keeps every text a text; rendered onto the printer, Qt would paint a page bitmap.
     QPicture picture;
-    {
-        QPainter recorder(&picture);
-        window->render(&recorder, QPoint(), QRegion(window->rect()),
-                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    }
+    QPainter recorder(&picture);
+    window->render(&recorder);
+    recorder.end();
     const double pictureScaleX = double(device.logicalDpiX()) / picture.logicalDpiX();
     const double pictureScaleY = double(device.logicalDpiY()) / picture.logicalDpiY();
     painter.save();

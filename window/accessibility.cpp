@@ -42,16 +42,28 @@ private:
     }
 };
 
-// A read-only text; a rule's box says whether the rule holds.
-class TextAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+// A control read as a whole (not its viewport, scroll bars or field), through one more interface.
+template <typename Interface, QAccessible::InterfaceType kType>
+class WholeAccessible : public QAccessibleWidget, public Interface
 {
 public:
-    explicit TextAccessible(QTextEdit *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+    using QAccessibleWidget::QAccessibleWidget;
 
-    // The box's viewport and scroll bars are no part of what is read.
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == kType ? static_cast<Interface *>(this)
+                             : QAccessibleWidget::interface_cast(type);
+    }
+};
+
+// A read-only text; a rule's box says whether the rule holds.
+class TextAccessible : public WholeAccessible<QAccessibleTextInterface, QAccessible::TextInterface>
+{
+public:
+    explicit TextAccessible(QTextEdit *box) : WholeAccessible(box, QAccessible::StaticText) {}
 
     QAccessible::State state() const override
     {
@@ -63,12 +75,6 @@ public:
             state.selected = holds.toBool();
         }
         return state;
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
-                                                  : QAccessibleWidget::interface_cast(type);
     }
 
     void selection(int, int *start, int *end) const override { *start = *end = 0; }
@@ -111,23 +117,15 @@ private:
 };
 
 // Setting its value is a choice, exactly as a pick with the mouse.
-class ChoiceListAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+class ChoiceListAccessible
+    : public WholeAccessible<QAccessibleValueInterface, QAccessible::ValueInterface>
 {
 public:
-    explicit ChoiceListAccessible(ChoiceList *list) : QAccessibleWidget(list, QAccessible::ComboBox)
+    explicit ChoiceListAccessible(ChoiceList *list) : WholeAccessible(list, QAccessible::ComboBox)
     {
         addControllingSignal(QStringLiteral("chosen(int)"));
     }
 
-    int childCount() const override { return 0; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
-                                                   : QAccessibleWidget::interface_cast(type);
-    }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(t);
@@ -177,14 +175,14 @@ public:
         return QAccessible::queryAccessibleInterface(object()->parent());
     }
     // The bar's one child is the announcement, which has none.
-    int childCount() const override { return int(announcers().size()); }
+    int childCount() const override { return int(object()->children().size()); }
     QAccessibleInterface *child(int index) const override
     {
-        return QAccessible::queryAccessibleInterface(announcers().value(index));
+        return QAccessible::queryAccessibleInterface(object()->children().value(index));
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return child ? int(announcers().indexOf(child->object())) : -1;
+        return child ? int(object()->children().indexOf(child->object())) : -1;
     }
     QAccessible::Role role() const override
     {
@@ -195,12 +193,6 @@ public:
     {
         const auto *announcer = qobject_cast<const Announcer *>(object());
         return t == QAccessible::Name && announcer ? announcer->words() : QString();
-    }
-
-private:
-    QList<Announcer *> announcers() const
-    {
-        return object()->findChildren<Announcer *>(Qt::FindDirectChildrenOnly);
     }
 };
 

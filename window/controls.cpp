@@ -46,15 +46,11 @@ QLabel *label(QWidget *window, const char *name, const QRectF &r, const QString 
 }
 
 LabelButton *button(QWidget *window, const char *name, const QRectF &r, const QString &text,
-                    Qt::Key key, bool shown, bool opaque = false)
+                    Qt::Key key, bool shown)
 {
     auto *button = new LabelButton(text, window);
     button->setShortcut(QKeySequence(Qt::ALT | key));
     button->setTextColour(colours::kBlack);
-    if (opaque) {
-        colours::set(button, QPalette::Window, colours::kPaleGreen);
-        button->setAutoFillBackground(true);
-    }
     place(button, name, r, design::font("Arial", 9.75), shown);
     return button;
 }
@@ -143,19 +139,20 @@ Controls buildControls(QWidget *w)
     //: A text button for about four letters; it ends the lesson.
     c.buttons.home =
         button(w, "home", {14280, 120, 495, 255}, LessonWindow::tr("Home"), Qt::Key_H, Shown);
-    c.buttons.home->setCursor(Qt::PointingHandCursor);
     // Back shares Next's place; Next is offered first.
     //: A text button for about four letters; it returns to the introduction.
     c.buttons.back =
         button(w, "back", {13440, 120, 495, 255}, LessonWindow::tr("Back"), Qt::Key_B, Hidden);
     //: A text button for about four letters, set in bold while it blinks.
     c.buttons.next =
-        button(w, "next", {13440, 120, 495, 255}, LessonWindow::tr("Next"), Qt::Key_N, Shown, true);
-    c.buttons.next->setCursor(Qt::PointingHandCursor);
+        button(w, "next", {13440, 120, 495, 255}, LessonWindow::tr("Next"), Qt::Key_N, Shown);
+    colours::set(c.buttons.next, QPalette::Window, colours::kPaleGreen);
+    c.buttons.next->setAutoFillBackground(true);
     //: A text button for about four letters.
     c.buttons.print =
         button(w, "print", {12600, 120, 495, 255}, LessonWindow::tr("Print"), Qt::Key_P, Hidden);
-    c.buttons.print->setCursor(Qt::PointingHandCursor);
+    for (LabelButton *pointed : {c.buttons.home, c.buttons.next, c.buttons.print})
+        pointed->setCursor(Qt::PointingHandCursor);
 
     const QFont ruleFont = font("Times New Roman", 14.25);
     c.pages.messageLine =

@@ -71,12 +71,10 @@ LessonWindow::LessonWindow(int cueBeatMs)
             m_controls.helpArrow->show();
     });
     connect(m_buttons, &LessonButtons::nextPointedAt, m_nextCue, &BlinkingCue::stop);
-    connect(m_nextCue, &BlinkingCue::firstStyleDue, this, [this] { m_buttons->showNext(false); });
-    connect(m_nextCue, &BlinkingCue::secondStyleDue, this, [this] { m_buttons->showNext(true); });
-    connect(m_listCue, &BlinkingCue::firstStyleDue, this,
-            [this] { m_lists->colourWaitingList(colours::kMagenta); });
-    connect(m_listCue, &BlinkingCue::secondStyleDue, this,
-            [this] { m_lists->colourWaitingList(colours::kCyan); });
+    connect(m_nextCue, &BlinkingCue::styleDue, m_buttons, &LessonButtons::showNext);
+    connect(m_listCue, &BlinkingCue::styleDue, this, [this](bool second) {
+        m_lists->colourWaitingList(second ? colours::kCyan : colours::kMagenta);
+    });
     c.pages.messageLine->viewport()->installEventFilter(this);
 
     const auto shortcut = [this](const QKeySequence &keys, auto action) {
