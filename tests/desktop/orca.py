@@ -148,7 +148,8 @@ def walk(lesson, display, selections):
     home().queryAction().doAction(0)
     desktop.wait_for("Home pressed through AT-SPI to end the lesson",
                      lambda: lesson.poll() is not None)
-    check(lesson.returncode == 0, f"the lesson ended with status {lesson.returncode}")
+    check(lesson.returncode == 0, f"the lesson ended with status {lesson.returncode}, saying: "
+          + lesson.stderr.read().decode()[-3000:])
 
 
 desktop.main(test)
