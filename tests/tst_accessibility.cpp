@@ -34,8 +34,8 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Each page as a screen reader walks it, its parts named as they read (doubled blanks as
-    // one), nothing hidden or covered read out. (The order where they are drawn: Orca's check.)
+    // Each page as a screen reader walks it, top to bottom, its parts named as they read (doubled
+    // blanks as one), nothing hidden or covered read out.
     void thePagesRead()
     {
         Pupil pupil;

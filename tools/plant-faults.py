@@ -99,6 +99,7 @@ FAULTS = [
     ("F91", "a rule's words not where a screen reader reviews them", "window/accessibility.cpp", "return QRect(box()->viewport()->mapToGlobal(caret.topLeft()),", "return QRect(caret.topLeft(),"),
     ("F92", "without a session bus the lesson starts one, left running", "app/launch.cpp", 'QByteArray address("disabled:");', 'QByteArray address("autolaunch:");'),
     ("F93", "QT_SCALE_FACTOR=100 taken, the lesson takes gigabytes", "app/launch.cpp", "kLargestScaleFactor = 8;", "kLargestScaleFactor = 1000;"),
+    ("F94", "a screen reader reads the page in the order the controls were made", "window/accessibility.cpp", "        std::ranges::stable_sort(children, {},\n                                 [](const QWidget *w) { return std::pair(w->y(), w->x()); });\n", ""),
 ]
 
 def run(build, fault):
