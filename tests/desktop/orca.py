@@ -121,7 +121,10 @@ def walk(lesson, display, selections):
     keys("3", "Return", then=["Radius r1 combo box"])
     keys("Tab", then=["Radius r2 combo box."])
     keys("2", "Return", then=[DISTANCE])
-    keys("Tab", then=["Distance PQ combo box."])
+    # Back and Next again: the choice left half made comes back, told with what it still wants,
+    # and the focus goes to the list that waits.
+    keys("alt+b", then=[INTRODUCTION])
+    keys("alt+n", then=["Distance PQ combo box.", f"The practice page. {DISTANCE}"])
     keys("4", "Return", then=[f"{RULE_3} {REARRANGE}"])
     buttons()
     for distance in (3, 2):  # the same words again are told again
